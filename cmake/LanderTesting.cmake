@@ -1,0 +1,28 @@
+# Test registration: every test executable runs once under Wine, in a prefix
+# and an application-data folder of its own inside the build tree.
+set(LANDER_WINE_ROOT ${CMAKE_BINARY_DIR}/wine CACHE PATH "Wine prefixes of the tests")
+set(LANDER_WINE_TEST ${CMAKE_SOURCE_DIR}/cmake/wine-test.sh)
+
+# lander_add_wine_test(<target> [TIMEOUT seconds])
+function(lander_add_wine_test target)
+  cmake_parse_arguments(ARG "" "TIMEOUT" "" ${ARGN})
+  if(NOT ARG_TIMEOUT)
+    set(ARG_TIMEOUT 300)
+  endif()
+  add_test(NAME ${target} COMMAND ${LANDER_WINE_TEST} $<TARGET_FILE:${target}>)
+  set_tests_properties(${target} PROPERTIES TIMEOUT ${ARG_TIMEOUT}
+    ENVIRONMENT "LANDER_WINE_ROOT=${LANDER_WINE_ROOT}")
+endfunction()
+
+# lander_add_gtest(<target> SOURCES ... [LIBRARIES ...] [TIMEOUT seconds])
+# A GoogleTest executable with the program's resources linked in.
+function(lander_add_gtest target)
+  cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBRARIES" ${ARGN})
+  add_executable(${target} ${ARG_SOURCES} ${LANDER_RESOURCES})
+  target_link_libraries(${target} PRIVATE ${ARG_LIBRARIES} gtest_main)
+  if(ARG_TIMEOUT)
+    lander_add_wine_test(${target} TIMEOUT ${ARG_TIMEOUT})
+  else()
+    lander_add_wine_test(${target})
+  endif()
+endfunction()

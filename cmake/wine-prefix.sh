@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Helpers for the project's Wine prefixes, sourced by the test and run scripts.
+#   lander_template_prefix ROOT      makes ROOT/template once (locked, reused)
+#   lander_clone_prefix ROOT DEST    a private copy of the template at DEST
+#   lander_redirect_appdata PREFIX DIR   the prefix's application-data folder
+#                                        becomes the Linux folder DIR
+#   lander_ensure_display            starts a private Xvfb when DISPLAY is unset
+
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree=;mshtml=}
+
+# Font families the program and Wine's dialogs ask for, served by a CJK font so
+# that Chinese text is not drawn as boxes.
+lander_font_replacements() {
+  local prefix=$1 family
+  for family in "MS Shell Dlg" "MS Shell Dlg 2" "Tahoma" "Arial" "arial" "SimSun" \
+                "Microsoft YaHei" "宋体" "微软雅黑"; do
+    WINEPREFIX=$prefix wine reg add 'HKCU\Software\Wine\Fonts\Replacements' \
+      /v "$family" /t REG_SZ /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1
+  done
+}
+
+lander_template_prefix() {
+  local root=$1 template=$1/template
+  mkdir -p "$root"
+  (
+    flock 9
+    if [[ ! -f $template/.lander-ready ]]; then
+      rm -rf "$template"
+      WINEPREFIX=$template wineboot -i >/dev/null 2>&1
+      lander_font_replacements "$template"
+      WINEPREFIX=$template wineserver -w
+      touch "$template/.lander-ready"
+    fi
+  ) 9>"$root/.template.lock"
+}
+
+lander_clone_prefix() {
+  local root=$1 dest=$2
+  rm -rf "$dest"
+  mkdir -p "$(dirname "$dest")"
+  # Hard links keep the copy cheap; the registry files, which Wine rewrites,
+  # are real copies.
+  cp -al "$root/template" "$dest"
+  local reg
+  for reg in "$dest"/*.reg; do
+    cp --remove-destination "$root/template/$(basename "$reg")" "$reg"
+  done
+}
+
+lander_redirect_appdata() {
+  local prefix=$1 dir=$2 escaped
+  mkdir -p "$dir"
+  # Registry files double every backslash, and sed halves them once more.
+  escaped="Z:${dir//\//\\\\\\\\}"
+  sed -i "s|^\"AppData\"=str(2):\".*\"|\"AppData\"=str(2):\"${escaped}\"|" "$prefix/user.reg"
+}
+
+lander_ensure_display() {
+  [[ -n ${DISPLAY:-} ]] && return 0
+  local fifo display
+  fifo=$(mktemp -u)
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  LANDER_XVFB_PID=$!
+  read -r display <"$fifo"
+  rm -f "$fifo"
+  export DISPLAY=:$display
+}
+
+lander_stop_display() {
+  [[ -n ${LANDER_XVFB_PID:-} ]] && kill "$LANDER_XVFB_PID" 2>/dev/null || true
+}

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Runs one test executable under Wine in a prefix and an application-data
+# folder of its own, so that no test sees another's files or registry.
+#   wine-test.sh EXE [ARGS...]     (LANDER_WINE_ROOT names the prefixes' folder)
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/wine-prefix.sh"
+
+exe=$1
+shift
+root=${LANDER_WINE_ROOT:?LANDER_WINE_ROOT must name the folder of the test prefixes}
+name=$(basename "$exe" .exe)
+work=$root/tests/$name
+
+lander_template_prefix "$root"
+lander_clone_prefix "$root" "$work/prefix"
+rm -rf "$work/scratch"
+lander_redirect_appdata "$work/prefix" "$work/scratch/appdata"
+lander_ensure_display
+trap 'WINEPREFIX=$work/prefix wineserver -k >/dev/null 2>&1; lander_stop_display' EXIT
+
+export WINEPREFIX=$work/prefix
+export LANDER_TEST_SCRATCH=$work/scratch
+wine "$exe" "$@"

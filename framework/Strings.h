@@ -1,0 +1,20 @@
+// Wide-string helpers: printf-style formatting, the string table, and the
+// conversions between UTF-16 and 8-bit text.
+#pragma once
+
+#include <windows.h>
+#include <string>
+
+namespace fw {
+
+// Formats like the C runtime's wide printf family (%s takes a wide string).
+std::wstring FormatString(const wchar_t* format, ...);
+
+// A string of the module's string table; empty when the id is absent.
+std::wstring LoadResString(UINT id, HINSTANCE module = nullptr);
+
+// 8-bit text in the given code page to UTF-16 and back.
+std::wstring ToWide(const std::string& text, UINT codePage = CP_ACP);
+std::string ToNarrow(const std::wstring& text, UINT codePage = CP_ACP);
+
+} // namespace fw

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Builds the program and starts it under Wine, as a player would, with the
+# platform stand-in serving the start page and the update service on
+# 127.0.0.1:28080. Uses a Wine prefix of its own in build/wine/run; without a
+# display it runs on a private X server and saves a screenshot instead.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+"$top/scripts/build.sh"
+build=${LANDER_BUILD_DIR:-$top/build}
+source "$top/cmake/wine-prefix.sh"
+
+root=$build/wine
+lander_template_prefix "$root"
+[[ -d $root/run ]] || lander_clone_prefix "$root" "$root/run"
+export WINEPREFIX=$root/run
+
+sim_pid=""
+if ! (exec 3<>/dev/tcp/127.0.0.1/28080) 2>/dev/null; then
+  python3 "$top/tools/platform-sim/platform_sim.py" --port 28080 >/dev/null &
+  sim_pid=$!
+fi
+headless=""
+[[ -z ${DISPLAY:-} ]] && headless=1
+lander_ensure_display
+cleanup() {
+  [[ -n $sim_pid ]] && kill "$sim_pid" 2>/dev/null
+  wineserver -k 2>/dev/null
+  lander_stop_display
+}
+trap cleanup EXIT
+
+if [[ -n $headless ]]; then
+  wine "$build/Lander_Q7.exe" "$@" &
+  sleep "${LANDER_RUN_SECONDS:-8}"
+  import -window root "$build/run-screenshot.png"
+  echo "No display: ran headless; screenshot in $build/run-screenshot.png"
+else
+  wine "$build/Lander_Q7.exe" "$@"
+fi

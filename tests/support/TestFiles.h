@@ -1,0 +1,30 @@
+// File and profile helpers shared by the tests.
+#pragma once
+
+#include <string>
+
+namespace test {
+
+// Creates every missing folder of path, level by level.
+bool MakeDirectories(const std::wstring& path);
+// Deletes a folder with everything in it (or a single file); missing is fine.
+void RemoveTree(const std::wstring& path);
+
+void WriteBytes(const std::wstring& path, const std::string& bytes);
+std::string ReadBytes(const std::wstring& path);
+bool FileExists(const std::wstring& path);
+
+// Points the shell's application-data folder of the current user somewhere
+// else for the life of the object.
+class ScopedAppDataOverride {
+public:
+    explicit ScopedAppDataOverride(const std::wstring& folder);
+    ScopedAppDataOverride(const ScopedAppDataOverride&) = delete;
+    ScopedAppDataOverride& operator=(const ScopedAppDataOverride&) = delete;
+    ~ScopedAppDataOverride();
+
+private:
+    std::wstring previous_;
+};
+
+} // namespace test
