@@ -20,17 +20,31 @@ lander_font_replacements() {
   done
 }
 
+# Wine links the profile's Desktop, Documents and the like to the Linux home
+# folder; make them real folders so that shortcuts and files the program
+# writes there stay inside the prefix.
+lander_unlink_profile_folders() {
+  local link
+  for link in "$1"/drive_c/users/*/*; do
+    if [[ -L $link ]]; then
+      rm -f "$link"
+      mkdir -p "$link"
+    fi
+  done
+}
+
 lander_template_prefix() {
   local root=$1 template=$1/template
   mkdir -p "$root"
   (
     flock 9
-    if [[ ! -f $template/.lander-ready ]]; then
+    if [[ ! -f $template/.lander-ready-2 ]]; then
       rm -rf "$template"
       WINEPREFIX=$template wineboot -i >/dev/null 2>&1
       lander_font_replacements "$template"
+      lander_unlink_profile_folders "$template"
       WINEPREFIX=$template wineserver -w
-      touch "$template/.lander-ready"
+      touch "$template/.lander-ready-2"
     fi
   ) 9>"$root/.template.lock"
 }

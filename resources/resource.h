@@ -35,3 +35,6 @@
 #define IDS_UNINSTALL_DISPLAY_NAME 32779
 #define IDS_CHANGE_SERVER_SHOW 32780
 #define IDS_CREATE_DESKTOP_SHORTCUT 32781
+
+// The default files packed at build time from resources/defaults
+#define IDR_DEFAULTS_ZIP 269

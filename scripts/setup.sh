@@ -8,6 +8,7 @@ packages=(
   libz-mingw-w64-dev googletest
   wine wine32:i386 xvfb xauth x11-utils imagemagick
   python3 python3-pil fonts-wqy-microhei
+  clang libclang-rt-14-dev libgtest-dev zlib1g-dev
 )
 
 missing=()
