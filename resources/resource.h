@@ -38,3 +38,7 @@
 
 // The default files packed at build time from resources/defaults
 #define IDR_DEFAULTS_ZIP 269
+
+// Address told about a first installation; absent from the string table, so
+// no notification is sent.
+#define IDS_FIRST_START_PING 106

@@ -28,6 +28,7 @@ GAME_MARK = "play_gamecode"
 
 DEFAULTS = {
     "version_reply": "0",
+    "version_replies": {},
     "version_status": 200,
     "version_encoding": "latin-1",
     "download_path": "/download/vrk_client.exe",
@@ -74,6 +75,9 @@ def validate(config):
         raise ConfigError("unknown encoding %r" % config["version_encoding"])
     if not config["download_path"].startswith("/"):
         raise ConfigError("download_path must begin with /")
+    replies = config["version_replies"]
+    if not (isinstance(replies, dict) and all(isinstance(v, str) for v in replies.values())):
+        raise ConfigError("version_replies must map version texts to reply strings")
     if config["download_file"] is not None and not isinstance(config["download_file"], str):
         raise ConfigError("download_file must be a path or null")
     length = config["download_length"]
@@ -254,7 +258,7 @@ class PlatformHandler(BaseHTTPRequestHandler):
 
         path, _, query = self.path.partition("?")
         if path == VERSION_PATH:
-            self.serve_version(config)
+            self.serve_version(config, query)
         elif path == config["download_path"]:
             self.serve_download(config)
         elif GAME_MARK in self.path:
@@ -280,12 +284,14 @@ class PlatformHandler(BaseHTTPRequestHandler):
     def send_html(self, text):
         self.send_body(200, "text/html; charset=utf-8", text.encode("utf-8"))
 
-    def serve_version(self, config):
+    def serve_version(self, config, query):
         status = config["version_status"]
         if status >= 400:
             self.send_error(status)
             return
-        reply = config["version_reply"].replace("{base}", self.base_url())
+        version = urllib.parse.parse_qs(query, keep_blank_values=True).get("v", [""])[0]
+        reply = config["version_replies"].get(version, config["version_reply"])
+        reply = reply.replace("{base}", self.base_url())
         try:
             payload = reply.encode(config["version_encoding"])
         except UnicodeEncodeError as e:

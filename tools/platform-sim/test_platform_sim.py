@@ -96,6 +96,14 @@ class PlatformSimTest(unittest.TestCase):
         self.assertEqual(body, ("http://127.0.0.1:%d%s" % (self.port, DOWNLOAD)).encode())
         self.assertEqual(int(headers["content-length"]), len(body))
 
+    def test_version_replies_by_version(self):
+        self.configure(version_reply="{base}" + DOWNLOAD,
+                       version_replies={"1.0.0.2": "0", "1, 0, 0, 1": "-1"})
+        self.assertEqual(fetch(self.port, VERSION_QUERY + "1.0.0.2")[2], b"0")
+        self.assertEqual(fetch(self.port, VERSION_QUERY + "1,%200,%200,%201")[2], b"-1")
+        self.assertEqual(fetch(self.port, VERSION_QUERY + "1.0.0.1")[2],
+                         ("http://127.0.0.1:%d%s" % (self.port, DOWNLOAD)).encode())
+
     def test_version_reply_is_8bit_text(self):
         self.configure(version_reply="caf\u00e9\u0000x")
         self.assertEqual(fetch(self.port, VERSION_QUERY + "1")[2], b"caf\xe9\x00x")
@@ -167,14 +175,16 @@ class LifecycleTest(unittest.TestCase):
         self.assertEqual((proc.returncode, err), (0, ""))
 
     def test_bad_configuration_refuses_to_start(self):
-        with tempfile.TemporaryDirectory() as d:
-            config = os.path.join(d, "config.json")
-            with open(config, "w") as f:
-                json.dump({"download_length": "sometimes"}, f)
-            proc, line = start_server("--config", config)
-            _, err = proc.communicate(timeout=5)
-        self.assertEqual((proc.returncode, line), (2, ""))
-        self.assertIn("download_length", err)
+        for bad, key in (({"download_length": "sometimes"}, "download_length"),
+                         ({"version_replies": {"1.0.0.2": 0}}, "version_replies")):
+            with tempfile.TemporaryDirectory() as d:
+                config = os.path.join(d, "config.json")
+                with open(config, "w") as f:
+                    json.dump(bad, f)
+                proc, line = start_server("--config", config)
+                _, err = proc.communicate(timeout=5)
+            self.assertEqual((proc.returncode, line), (2, ""))
+            self.assertIn(key, err)
 
 
 if __name__ == "__main__":

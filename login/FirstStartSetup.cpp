@@ -1,0 +1,152 @@
+#include "login/FirstStartSetup.h"
+
+#include "app/Settings.h"
+#include "framework/Handles.h"
+#include "framework/Strings.h"
+#include "framework/WinApp.h"
+#include "login/DefaultFiles.h"
+#include "login/ShellLink.h"
+#include "login/VersionNumber.h"
+#include "resources/resource.h"
+#include "update/FileVersion.h"
+
+#include <cwchar>
+#include <windows.h>
+#include <shlobj.h>
+
+namespace {
+
+const wchar_t kUninstallKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+const REGSAM kUninstallAccess = KEY_ALL_ACCESS | KEY_WOW64_64KEY;
+
+bool Exists(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void CreateFolderIfMissing(const std::wstring& path) {
+    if (!Exists(path))
+        CreateDirectoryW(path.c_str(), nullptr);
+}
+
+std::wstring ShellFolder(int csidl) {
+    wchar_t path[MAX_PATH] = {};
+    if (FAILED(SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path)))
+        return std::wstring();
+    return path;
+}
+
+std::wstring RunningExecutable() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return path;
+}
+
+struct InstallEntry {
+    std::wstring path;
+    std::wstring displayName;
+    std::wstring publisher;
+    std::wstring uninstallString;
+};
+
+void SetStringValue(HKEY key, const wchar_t* name, const std::wstring& data) {
+    RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                   static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
+}
+
+// The system's list of installed programs. A key that already exists keeps
+// its values, whoever wrote them.
+void RegisterWithSystem(const std::wstring& keyName, const InstallEntry& entry) {
+    HKEY raw = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kUninstallKey, 0, kUninstallAccess, &raw) !=
+        ERROR_SUCCESS)
+        return;
+    fw::UniqueRegKey uninstall(raw);
+    DWORD disposition = 0;
+    raw = nullptr;
+    if (RegCreateKeyExW(uninstall.Get(), keyName.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        kUninstallAccess, nullptr, &raw, &disposition) != ERROR_SUCCESS)
+        return;
+    fw::UniqueRegKey program(raw);
+    if (disposition != REG_CREATED_NEW_KEY)
+        return;
+    SetStringValue(program.Get(), L"Path", entry.path);
+    SetStringValue(program.Get(), L"DisplayName", entry.displayName);
+    SetStringValue(program.Get(), L"Publisher", entry.publisher);
+    SetStringValue(program.Get(), L"UninstallString", entry.uninstallString);
+}
+
+void RegisterInProfile(const std::wstring& section, const InstallEntry& entry) {
+    fw::CWinApp* app = fw::CWinApp::Instance();
+    if (!app)
+        return;
+    const wchar_t* s = section.c_str();
+    if (app->GetProfileString(s, L"Path", L"no find!") == entry.path)
+        return;
+    app->WriteProfileString(s, L"Path", entry.path.c_str());
+    app->WriteProfileString(s, L"DisplayName", entry.displayName.c_str());
+    app->WriteProfileString(s, L"Publisher", entry.publisher.c_str());
+    app->WriteProfileString(s, L"UninstallString", entry.uninstallString.c_str());
+}
+
+void CreateShortcuts(const std::wstring& installed) {
+    std::wstring game = fw::LoadResString(IDS_GAME_NAME);
+    std::wstring publisher = fw::LoadResString(IDS_SHORTCUT_PLATFORM_NAME);
+    std::wstring menuFolderName = fw::LoadResString(IDS_PLATFORM_NAME);
+    std::wstring desktopName = fw::FormatString(L"%s《%s》.lnk", publisher.c_str(), game.c_str());
+    std::wstring menuName = fw::FormatString(L"《%s》.lnk", game.c_str());
+
+    std::wstring desktop = ShellFolder(CSIDL_DESKTOP);
+    bool desktopWanted = _wtoi(fw::LoadResString(IDS_CREATE_DESKTOP_SHORTCUT).c_str()) != 0;
+    if (!desktop.empty() && desktopWanted && !Exists(desktop + L"\\" + desktopName))
+        CreateShellLink(desktop, desktopName, installed, L"1", false);
+
+    std::wstring programs = ShellFolder(CSIDL_PROGRAMS);
+    if (programs.empty())
+        return;
+    CreateFolderIfMissing(fw::FormatString(L"%s\\%s", programs.c_str(), menuFolderName.c_str()));
+    std::wstring menuFolder = fw::FormatString(L"%s\\%s\\%s", programs.c_str(),
+                                               menuFolderName.c_str(), game.c_str());
+    CreateFolderIfMissing(menuFolder);
+    CreateShellLink(menuFolder, menuName, installed, L"1", false);
+
+    std::wstring uninstallName =
+        fw::FormatString(L"%s.lnk", fw::LoadResString(IDS_UNINSTALL_NAME).c_str());
+    CreateShellLink(menuFolder, uninstallName, installed, L"-u", true);
+}
+
+} // namespace
+
+void RunFirstStartSetup() {
+    std::wstring appData = ShellFolder(CSIDL_APPDATA);
+    std::wstring platformFolder = appData + L"\\" + fw::LoadResString(IDS_PLATFORM_FOLDER);
+    CreateFolderIfMissing(platformFolder);
+    std::wstring dataFolder = platformFolder + L"\\" + fw::LoadResString(IDS_GAME_CODE);
+    CreateFolderIfMissing(dataFolder);
+
+    ExtractDefaultFiles(dataFolder);
+
+    std::wstring running = RunningExecutable();
+    size_t slash = running.rfind(L'\\');
+    std::wstring installed =
+        dataFolder + L"\\" + (slash == std::wstring::npos ? running : running.substr(slash + 1));
+    CreateShortcuts(installed);
+
+    long installedVersion = VersionNumber(GetFileVersionString(installed));
+    long runningVersion = VersionNumber(GetFileVersionString(running));
+
+    InstallEntry entry{installed, fw::LoadResString(IDS_GAME_NAME),
+                       fw::LoadResString(IDS_SHORTCUT_PLATFORM_NAME), installed + L" -u"};
+    std::wstring entryName = fw::LoadResString(IDS_UNINSTALL_DISPLAY_NAME);
+    RegisterWithSystem(entryName, entry);
+    RegisterInProfile(entryName, entry);
+
+    if (installedVersion != 0 && installedVersion >= runningVersion)
+        return;
+    CopyFileW(running.c_str(), installed.c_str(), FALSE);
+    if (_wtoi(ReadSetting(L"Start", L"firststart", L"0").c_str()) != 0) {
+        std::wstring pingAddress = fw::LoadResString(IDS_FIRST_START_PING);
+        if (!pingAddress.empty())
+            SendFirstStartPing(pingAddress);
+        WriteSetting(L"Start", L"firststart", L"0");
+    }
+}

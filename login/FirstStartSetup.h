@@ -1,0 +1,13 @@
+// Turns any start of the program into an installation in the player's
+// profile: data folder, default files, the installed copy, shortcuts and the
+// uninstall entries. Every step is guarded, so later starts only refresh what
+// is missing or outdated.
+#pragma once
+
+#include <string>
+
+void RunFirstStartSetup();
+
+// Tells the platform about a first installation; the answer is returned for
+// the caller to drop (empty on any failure).
+std::wstring SendFirstStartPing(const std::wstring& address);

@@ -1,0 +1,227 @@
+// The version check and the download against the platform stand-in, over real
+// HTTP on 127.0.0.1: the log lines of every outcome, the cache file, and the
+// requests the stand-in received.
+#include "update/Md5.h"
+#include "update/UpdateModule.h"
+
+#include "app/Settings.h"
+#include "framework/Handles.h"
+#include "framework/Strings.h"
+#include "tests/update/UpdateTestSupport.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdlib>
+
+namespace {
+
+std::wstring Env(const wchar_t* name) {
+    wchar_t value[1024] = {};
+    DWORD n = GetEnvironmentVariableW(name, value, 1024);
+    return n > 0 && n < 1024 ? value : L"";
+}
+
+// The stand-in's folder, given as a Linux path, seen through Wine's Z: drive.
+std::wstring SimState(const wchar_t* file) {
+    std::wstring path = L"Z:" + Env(L"LANDER_SIM_STATE") + L"/" + file;
+    for (wchar_t& c : path)
+        if (c == L'/')
+            c = L'\\';
+    return path;
+}
+
+std::wstring SimBase() {
+    return L"http://127.0.0.1:" + Env(L"LANDER_SIM_PORT");
+}
+
+const wchar_t kQuery[] = L"getClientVersion.php?p=morvane&g=vrk&v=";
+
+class AgainstStandIn : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_FALSE(Env(L"LANDER_SIM_PORT").empty()) << "run through with-platform-sim.sh";
+        ASSERT_TRUE(test::MakeDirectories(GetDataDir() + L"res"));
+        test::RemoveTree(test::AppDataFolder() + L"\\cache");
+        payload_ = MakePayload(5000);
+        payloadPath_ = SimState(L"new.exe");
+        test::WriteBytes(payloadPath_, payload_);
+    }
+    void TearDown() override {
+        Configure("{}");
+        test::RemoveTree(GetDataDir());
+    }
+
+    static std::string MakePayload(size_t size) {
+        std::string bytes(size, '\0');
+        for (size_t i = 0; i < size; ++i)
+            bytes[i] = static_cast<char>((i * 7 + i / 251) & 0xFF);
+        return bytes;
+    }
+
+    // Replaced whole, so that the stand-in never reads half a file.
+    static void Configure(const std::string& json) {
+        std::wstring temp = SimState(L"config.tmp");
+        test::WriteBytes(temp, json);
+        ASSERT_TRUE(
+            MoveFileExW(temp.c_str(), SimState(L"config.json").c_str(), MOVEFILE_REPLACE_EXISTING));
+    }
+
+    void ServeDownload(const std::string& extra) {
+        std::string file = fw::ToNarrow(payloadPath_, CP_UTF8).substr(2);
+        for (char& c : file)
+            if (c == '\\')
+                c = '/';
+        Configure("{\"download_file\": \"" + file + "\"" + extra + "}");
+    }
+
+    std::wstring DownloadAddress() const { return SimBase() + L"/download/vrk_client.exe"; }
+
+    CUpdateModule MakeModule() {
+        return CUpdateModule(L"\\q7vktmp.exe", L"\\morvane\\vrk\\",
+                             [this](const std::wstring& cache, const std::wstring& install) {
+                                 handovers_.emplace_back(cache, install);
+                             });
+    }
+
+    std::string payload_;
+    std::wstring payloadPath_;
+    std::vector<std::pair<std::wstring, std::wstring>> handovers_;
+};
+
+using Lines = std::vector<std::wstring>;
+
+TEST_F(AgainstStandIn, RefusalsEndTheCheck) {
+    for (const char* reply : {"0", "-1", "12345", "-2 http://127.0.0.1/x.exe"}) {
+        test::RemoveTree(UpdateLogPath());
+        Configure(std::string("{\"version_reply\": \"") + reply + "\"}");
+        CUpdateModule module = MakeModule();
+        EXPECT_FALSE(module.CheckVersion(SimBase() + L"/showMiniIndex", kQuery, L"1.0.0.1"));
+        Lines expected = {L"Http QueryInfoStatusCode:200",
+                          L"Server response check version msg:" + fw::ToWide(reply),
+                          L"Finish Update.", L"====================="};
+        EXPECT_EQ(expected, test::UpdateLogMessages()) << reply;
+    }
+}
+
+TEST_F(AgainstStandIn, AddressReplyIsKeptAndVersionTravelsUnencoded) {
+    Configure("{\"version_reply\": \"{base}/download/vrk_client.exe\"}");
+    CUpdateModule module = MakeModule();
+    ASSERT_TRUE(module.CheckVersion(SimBase() + L"/showMiniIndex", kQuery, L"1, 0, 0, 1"));
+    EXPECT_EQ(DownloadAddress(), module.Reply());
+    EXPECT_EQ(SimBase() + L"/showMiniIndex/" + kQuery + L"1, 0, 0, 1", module.CheckAddress());
+    Lines expected = {L"Http QueryInfoStatusCode:200",
+                      L"Server response check version msg:" + DownloadAddress()};
+    EXPECT_EQ(expected, test::UpdateLogMessages());
+
+    // The address is formed unencoded; the internet layer may still escape
+    // the spaces on the wire, as Wine's does.
+    std::string requests = test::ReadBytes(SimState(L"requests.log"));
+    for (size_t at; (at = requests.find("%20")) != std::string::npos;)
+        requests.replace(at, 3, " ");
+    EXPECT_NE(std::string::npos,
+              requests.find("\"/showMiniIndex/getClientVersion.php?p=morvane&g=vrk&v=1, 0, 0, 1\""))
+        << requests;
+}
+
+TEST_F(AgainstStandIn, ReplyInTheAnsiCodePageIsConverted) {
+    // "http://" followed by the two GBK bytes of a Chinese character.
+    Configure("{\"version_reply\": \"http://\\u4e2d\", \"version_encoding\": \"gbk\"}");
+    CUpdateModule module = MakeModule();
+    ASSERT_TRUE(module.CheckVersion(SimBase() + L"/showMiniIndex", kQuery, L"1.0.0.1"));
+    EXPECT_EQ(fw::ToWide(std::string("http://\xD6\xD0"), CP_THREAD_ACP), module.Reply());
+}
+
+TEST_F(AgainstStandIn, ErrorStatusAndOversizedReplyAreRefused) {
+    Configure("{\"version_status\": 500}");
+    CUpdateModule module = MakeModule();
+    EXPECT_FALSE(module.CheckVersion(SimBase() + L"/showMiniIndex", kQuery, L"1.0.0.1"));
+    Lines expected = {L"Http QueryInfoStatusCode:500", L"Server response check version msg:",
+                      L"Finish Update.", L"====================="};
+    EXPECT_EQ(expected, test::UpdateLogMessages());
+
+    test::RemoveTree(UpdateLogPath());
+    Configure("{\"version_reply\": \"http://127.0.0.1/" + std::string(1100, 'a') + "\"}");
+    EXPECT_FALSE(module.CheckVersion(SimBase() + L"/showMiniIndex", kQuery, L"1.0.0.1"));
+    expected[0] = L"Http QueryInfoStatusCode:200";
+    EXPECT_EQ(expected, test::UpdateLogMessages());
+    EXPECT_EQ(L"", module.Reply());
+}
+
+TEST_F(AgainstStandIn, UnreachableServiceIsLoggedAsException) {
+    CUpdateModule module = MakeModule();
+    // Port 1 on the loopback: refused at once.
+    EXPECT_FALSE(module.CheckVersion(L"http://127.0.0.1:1/showMiniIndex", kQuery, L"1.0.0.1"));
+    Lines messages = test::UpdateLogMessages();
+    ASSERT_EQ(5u, messages.size());
+    EXPECT_EQ(L"Try Download File Exception", messages[0]);
+    EXPECT_FALSE(messages[1].empty());
+    EXPECT_EQ(L"Server response check version msg:", messages[2]);
+}
+
+TEST_F(AgainstStandIn, NotFoundEndsWithTheStatusLine) {
+    Configure("{}");
+    CUpdateModule module = MakeModule();
+    module.DownloadUpdate(DownloadAddress());
+    Lines expected = {L"ExcuUpdate,URL=" + DownloadAddress(), L"Http QueryInfoStatusCode:404"};
+    EXPECT_EQ(expected, test::UpdateLogMessages());
+    EXPECT_FALSE(test::FileExists(module.CacheFile()));
+    EXPECT_TRUE(handovers_.empty());
+}
+
+TEST_F(AgainstStandIn, MissingLengthNeverDownloads) {
+    ServeDownload(", \"download_length\": \"none\"");
+    CUpdateModule module = MakeModule();
+    module.DownloadUpdate(DownloadAddress());
+    Lines expected = {L"ExcuUpdate,URL=" + DownloadAddress(), L"Http QueryInfoStatusCode:200",
+                      L"Content length:0", L"ERROR!Before download dwFileSize == dwToatlSize,exit"};
+    EXPECT_EQ(expected, test::UpdateLogMessages());
+    EXPECT_EQ("", test::ReadBytes(module.CacheFile()));
+    EXPECT_TRUE(handovers_.empty());
+}
+
+TEST_F(AgainstStandIn, BodyEndingEarlyLeavesThePartialFileSilently) {
+    ServeDownload(", \"download_cut\": 3000");
+    CUpdateModule module = MakeModule();
+    module.DownloadUpdate(DownloadAddress());
+    Lines expected = {L"ExcuUpdate,URL=" + DownloadAddress(), L"Http QueryInfoStatusCode:200",
+                      L"Content length:5000"};
+    EXPECT_EQ(expected, test::UpdateLogMessages());
+    EXPECT_EQ(payload_.substr(0, 3000), test::ReadBytes(module.CacheFile()));
+    EXPECT_TRUE(handovers_.empty());
+}
+
+TEST_F(AgainstStandIn, WholeBodyIsLoggedAndHandedOver) {
+    ServeDownload("");
+    CUpdateModule module = MakeModule();
+    module.DownloadUpdate(DownloadAddress());
+    EXPECT_EQ(payload_, test::ReadBytes(module.CacheFile()));
+    std::wstring digest;
+    ASSERT_TRUE(FileMd5Hex(payloadPath_, digest));
+    Lines expected = {L"ExcuUpdate,URL=" + DownloadAddress(), L"Http QueryInfoStatusCode:200",
+                      L"Content length:5000", L"Finish download,file size=5000",
+                      L"Finish download,file md5=" + digest};
+    EXPECT_EQ(expected, test::UpdateLogMessages());
+    ASSERT_EQ(1u, handovers_.size());
+    EXPECT_EQ(module.CacheFile(), handovers_[0].first);
+    EXPECT_EQ(module.InstallFile(), handovers_[0].second);
+}
+
+TEST_F(AgainstStandIn, CacheFileHeldElsewhereStopsBeforeTheTransfer) {
+    ServeDownload("");
+    CUpdateModule module = MakeModule();
+    test::WriteBytes(module.CacheFile(), "");
+    {
+        fw::UniqueHandle holder(CreateFileW(module.CacheFile().c_str(), GENERIC_READ, 0, nullptr,
+                                            OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(holder.Valid());
+        module.DownloadUpdate(DownloadAddress());
+    }
+    Lines expected = {L"ExcuUpdate,URL=" + DownloadAddress(), L"Http QueryInfoStatusCode:200",
+                      L"Content length:5000"};
+    EXPECT_EQ(expected, test::UpdateLogMessages());
+    EXPECT_EQ("", test::ReadBytes(module.CacheFile()));
+    EXPECT_TRUE(handovers_.empty());
+}
+
+} // namespace

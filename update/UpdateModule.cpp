@@ -1,0 +1,137 @@
+#include "update/UpdateModule.h"
+
+#include "framework/Handles.h"
+#include "framework/Internet.h"
+#include "framework/Strings.h"
+#include "resources/resource.h"
+#include "update/FileVersion.h"
+#include "update/SelfReplace.h"
+#include "update/UpdateLog.h"
+#include "update/UpdateRules.h"
+
+#include <windows.h>
+#include <shlobj.h>
+
+namespace {
+
+const DWORD kConnectTimeoutMs = 5000;
+const UINT kMessageTextChars = 255;
+
+std::wstring AppDataFolder() {
+    wchar_t folder[MAX_PATH] = {};
+    SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder);
+    return folder;
+}
+
+std::wstring RunningExecutablePath() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return path;
+}
+
+} // namespace
+
+void LogDownloadException(const fw::CException& e) {
+    wchar_t text[kMessageTextChars] = {};
+    e.GetErrorMessage(text, kMessageTextChars);
+    WriteUpdateLog(L"Try Download File Exception");
+    WriteUpdateLog(text);
+}
+
+void TrimUpdateLog(const std::wstring& logPath) {
+    uint64_t size = 0;
+    {
+        // Reading the size needs no data access; sharing reads only, so a log
+        // that a writer holds open right now is left for the next pass.
+        fw::UniqueHandle log(CreateFileW(logPath.c_str(), FILE_READ_EA, FILE_SHARE_READ, nullptr,
+                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        LARGE_INTEGER bytes{};
+        if (!log || !GetFileSizeEx(log.Get(), &bytes))
+            return;
+        size = static_cast<uint64_t>(bytes.QuadPart);
+    }
+    if (UpdateLogTooLarge(size))
+        DeleteFileW(logPath.c_str());
+}
+
+void RunUpdatePass() {
+    TrimUpdateLog(UpdateLogPath());
+
+    CUpdateModule module(fw::LoadResString(IDS_DOWNLOAD_FILE),
+                         fw::LoadResString(IDS_DATA_FOLDER) + fw::LoadResString(IDS_GAME_CODE) +
+                             L"\\");
+    std::wstring base = fw::LoadResString(IDS_UPDATE_SERVICE);
+    std::wstring query = fw::LoadResString(IDS_VERSION_QUERY);
+    std::wstring version = GetFileVersionString(RunningExecutablePath());
+
+    WriteUpdateLog(FormatCheckAddress(base, query, version));
+    if (module.CheckVersion(base, query, version))
+        module.DownloadUpdate(module.Reply());
+}
+
+CUpdateModule::CUpdateModule(const std::wstring& fileName, const std::wstring& dataFolder)
+    : CUpdateModule(fileName, dataFolder, LaunchUpdater) {
+}
+
+CUpdateModule::CUpdateModule(const std::wstring& fileName, const std::wstring& dataFolder,
+                             Handover handover)
+    : dataFolder_(dataFolder), handover_(std::move(handover)) {
+    std::wstring appData = AppDataFolder();
+    std::wstring cacheFolder = appData + L"\\cache";
+    if (GetFileAttributesW(cacheFolder.c_str()) == INVALID_FILE_ATTRIBUTES)
+        CreateDirectoryW(cacheFolder.c_str(), nullptr);
+    cacheFile_ = cacheFolder + fileName;
+    // Every pass starts without a partial download.
+    if (GetFileAttributesW(cacheFile_.c_str()) != INVALID_FILE_ATTRIBUTES)
+        DeleteFileW(cacheFile_.c_str());
+
+    std::wstring exe = RunningExecutablePath();
+    installFile_ = appData + dataFolder + exe.substr(exe.find_last_of(L'\\') + 1);
+}
+
+bool CUpdateModule::CheckVersion(const std::wstring& base, const std::wstring& query,
+                                 const std::wstring& version) {
+    checkAddress_ = FormatCheckAddress(base, query, version);
+    std::wstring reply = QueryServiceText();
+    WriteUpdateLog(L"Server response check version msg:" + reply);
+    if (!IsUpdateOffered(reply)) {
+        WriteUpdateLog(L"Finish Update.");
+        WriteUpdateLog(kLogSeparator);
+        return false;
+    }
+    reply_ = reply;
+    return true;
+}
+
+std::wstring CUpdateModule::QueryServiceText() {
+    try {
+        fw::CInternetSession session;
+        session.SetOption(INTERNET_OPTION_CONNECT_TIMEOUT, kConnectTimeoutMs);
+        std::unique_ptr<fw::CHttpFile> request = session.OpenURL(checkAddress_);
+        if (!request)
+            return std::wstring();
+
+        DWORD status = 0;
+        request->QueryInfoStatusCode(status);
+        WriteUpdateLog(
+            fw::FormatString(L"Http QueryInfoStatusCode:%ld", static_cast<long>(status)));
+        if (status >= HTTP_STATUS_BAD_REQUEST)
+            return std::wstring();
+
+        // Reads until the body ends or the buffer is full; never more than
+        // the buffer, however long the body.
+        std::string body(kReplyBufferBytes, '\0');
+        size_t filled = 0;
+        while (filled < body.size()) {
+            UINT read = request->Read(&body[filled], static_cast<UINT>(body.size() - filled));
+            if (read == 0)
+                break;
+            filled += read;
+        }
+        body.resize(filled);
+        return fw::ToWide(ReplyFromBody(body), CP_THREAD_ACP);
+    } catch (const fw::CException& e) {
+        LogDownloadException(e);
+        return std::wstring();
+    }
+}

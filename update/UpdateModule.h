@@ -1,0 +1,61 @@
+// The update pass: trims the update log, asks the platform's update service
+// whether a newer executable exists and, when it names one, downloads it and
+// hands over to the self-replacement relay.
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace fw {
+class CException;
+}
+
+// Runs one whole pass on the calling thread. Returns when no update was made;
+// a completed download ends the process.
+void RunUpdatePass();
+
+// Deletes the log at logPath when it is larger than the bound; a log that
+// cannot be opened is left alone.
+void TrimUpdateLog(const std::wstring& logPath);
+
+// One update pass's paths and the service's reply.
+class CUpdateModule {
+public:
+    // What follows a complete download: by default LaunchUpdater, which starts
+    // the downloaded file and ends the process.
+    using Handover =
+        std::function<void(const std::wstring& cacheFile, const std::wstring& installFile)>;
+
+    // fileName: the cache file's name with its leading separator;
+    // dataFolder: the install folder below %APPDATA%, with both separators.
+    // Creates %APPDATA%\cache when missing and deletes a stale cache file.
+    CUpdateModule(const std::wstring& fileName, const std::wstring& dataFolder);
+    CUpdateModule(const std::wstring& fileName, const std::wstring& dataFolder, Handover handover);
+
+    // Asks the service; true when it named an executable to download, whose
+    // address is then Reply().
+    bool CheckVersion(const std::wstring& base, const std::wstring& query,
+                      const std::wstring& version);
+    // The service's reply to CheckAddress(); empty on every failure.
+    std::wstring QueryServiceText();
+    // Appends the body at url to the cache file; on completion hands over.
+    void DownloadUpdate(const std::wstring& url);
+
+    const std::wstring& CheckAddress() const { return checkAddress_; }
+    const std::wstring& CacheFile() const { return cacheFile_; }
+    const std::wstring& InstallFile() const { return installFile_; }
+    const std::wstring& DataFolder() const { return dataFolder_; }
+    const std::wstring& Reply() const { return reply_; }
+
+private:
+    std::wstring checkAddress_;
+    std::wstring cacheFile_;
+    std::wstring installFile_;
+    std::wstring dataFolder_;
+    std::wstring reply_;
+    Handover handover_;
+};
+
+// Writes "Try Download File Exception" and the exception's text (at most 254
+// characters) as two log lines.
+void LogDownloadException(const fw::CException& e);

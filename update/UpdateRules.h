@@ -1,0 +1,42 @@
+// The decisions of the self-update that depend on text and numbers only: the
+// version-check address, the reading of the service's reply, the announced
+// length of a download and the size bound of the log. Kept apart from WinINet
+// and the file system so that each rule is tested directly.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The reply of the update service is read into a buffer of this size; a body
+// that fills it is not a reply of the protocol.
+constexpr size_t kReplyBufferBytes = 1024;
+
+// The update log is deleted before a pass when it is larger than this.
+constexpr uint64_t kUpdateLogLimitBytes = 10ull * 1024 * 1024;
+
+constexpr wchar_t kLogSeparator[] = L"=====================";
+
+// "<base>/<query><version>", nothing escaped: the service reads the version
+// text exactly as the version resource holds it, spaces included.
+std::wstring FormatCheckAddress(const std::wstring& base, const std::wstring& query,
+                                const std::wstring& version);
+
+// The reply bytes of a response body: everything before the first zero byte,
+// or nothing when the body fills the whole reply buffer, so that an oversized
+// body is refused instead of being taken for an address in pieces.
+std::string ReplyFromBody(const std::string& body);
+
+// Five characters or fewer, or a negative leading number: no update. Anything
+// else (in practice an absolute address, whose leading number reads as 0) is
+// the address of the new executable.
+bool IsUpdateOffered(const std::wstring& reply);
+
+// The Content-Length header text as a number; 0 when it is missing or does
+// not begin with one.
+long AnnouncedLength(const std::wstring& headerText);
+
+// The download is whole when what the cache file held before plus what was
+// received adds up to the announced length.
+bool IsDownloadComplete(long sizeBefore, long received, long announced);
+
+bool UpdateLogTooLarge(uint64_t size);
