@@ -4,6 +4,17 @@
 // Dialog templates
 #define IDD_LANDER_Q7_DIALOG 101
 #define IDD_GAME_FRAME 328
+#define IDD_LANDER_LOGIN 103
+#define IDD_CUSTOM_MESSAGEBOX 164
+#define IDD_MENBAN 274
+#define IDD_LOGIN_POPUP 1015
+
+// Buttons of the message box (besides IDOK and IDCANCEL)
+#define IDC_MSGBOX_CLOSE 1001
+
+// Title buttons of the login popup
+#define IDC_LOGIN_MINIMIZE 1016
+#define IDC_LOGIN_CLOSE 1027
 
 // Title-strip buttons of the main window
 #define IDC_BTN_CLOSE 1001
