@@ -1,0 +1,258 @@
+// CWebBrowserBase as a COM object: which interface each table answers, how
+// events are read from their argument arrays, and the container's answers.
+#include "tests/browser/BrowserTestSupport.h"
+#include "tests/browser/EventArgs.h"
+#include "tests/browser/RecordingHost.h"
+
+#include <exdispid.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+using test::EventArgs;
+using test::RecordingHost;
+
+void* Query(IUnknown* object, REFIID iid, HRESULT* hr = nullptr) {
+    void* result = reinterpret_cast<void*>(1);
+    HRESULT answer = object->QueryInterface(iid, &result);
+    if (hr)
+        *hr = answer;
+    if (SUCCEEDED(answer))
+        object->Release();
+    return result;
+}
+
+TEST(WebBrowserBaseInterfaces, EachInterfaceComesFromItsOwnTable) {
+    RecordingHost host;
+    void* primary = static_cast<IDispatch*>(&host);
+    void* site = static_cast<IOleInPlaceSite*>(&host);
+    void* frame = static_cast<IOleInPlaceFrame*>(&host);
+    // Asked through every table, the answers are the same.
+    IUnknown* askers[] = {static_cast<IDispatch*>(&host), static_cast<IOleClientSite*>(&host),
+                          static_cast<IOleInPlaceSite*>(&host),
+                          static_cast<IOleInPlaceFrame*>(&host),
+                          static_cast<IDocHostUIHandler*>(&host)};
+    for (IUnknown* asker : askers) {
+        EXPECT_EQ(primary, Query(asker, IID_IUnknown));
+        EXPECT_EQ(primary, Query(asker, IID_IDispatch));
+        EXPECT_EQ(static_cast<IOleClientSite*>(&host), Query(asker, IID_IOleClientSite));
+        EXPECT_EQ(site, Query(asker, IID_IOleWindow));
+        EXPECT_EQ(site, Query(asker, IID_IOleInPlaceSite));
+        EXPECT_EQ(frame, Query(asker, IID_IOleInPlaceFrame));
+        EXPECT_EQ(frame, Query(asker, IID_IOleInPlaceUIWindow));
+        EXPECT_EQ(static_cast<IDocHostUIHandler*>(&host), Query(asker, IID_IDocHostUIHandler));
+    }
+}
+
+TEST(WebBrowserBaseInterfaces, AnsweredInterfaceCarriesAReference) {
+    RecordingHost host;
+    LONG before = host.RefCount();
+    void* result = nullptr;
+    ASSERT_EQ(S_OK, host.QueryInterface(IID_IOleClientSite, &result));
+    EXPECT_EQ(before + 1, host.RefCount());
+    static_cast<IOleClientSite*>(result)->Release();
+    EXPECT_EQ(before, host.RefCount());
+}
+
+TEST(WebBrowserBaseInterfaces, OtherInterfacesAreRefusedWithNullResult) {
+    RecordingHost host;
+    LONG before = host.RefCount();
+    const IID* refused[] = {&IID_IOleObject,       &DIID_DWebBrowserEvents2, &IID_IOleInPlaceSiteEx,
+                            &IID_IServiceProvider, &IID_IOleContainer,       &IID_IPersistStorage};
+    for (const IID* iid : refused) {
+        HRESULT hr = S_OK;
+        EXPECT_EQ(nullptr, Query(static_cast<IDispatch*>(&host), *iid, &hr));
+        EXPECT_EQ(E_NOINTERFACE, hr);
+    }
+    EXPECT_EQ(before, host.RefCount());
+}
+
+TEST(WebBrowserBaseInterfaces, WithheldFlagRefusesOnlyTheInPlaceInterfaces) {
+    test::HostWindow window(200, 150);
+    RecordingHost host;
+    host.host = window.Get();
+    host.WithholdInPlaceInterfaces();
+    IUnknown* object = static_cast<IDispatch*>(&host);
+    EXPECT_EQ(nullptr, Query(object, IID_IOleInPlaceSite));
+    EXPECT_EQ(nullptr, Query(object, IID_IOleInPlaceFrame));
+    EXPECT_EQ(nullptr, Query(object, IID_IOleInPlaceUIWindow));
+    EXPECT_NE(nullptr, Query(object, IID_IOleWindow));
+    EXPECT_NE(nullptr, Query(object, IID_IOleClientSite));
+    EXPECT_NE(nullptr, Query(object, IID_IDocHostUIHandler));
+
+    // Activation hands the in-place interfaces out again.
+    ASSERT_TRUE(host.InPlaceActivate());
+    EXPECT_NE(nullptr, Query(object, IID_IOleInPlaceSite));
+    EXPECT_NE(nullptr, Query(object, IID_IOleInPlaceFrame));
+}
+
+HRESULT Fire(CWebBrowserBase& host, DISPID id, DISPPARAMS* params) {
+    return host.Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, params, nullptr, nullptr,
+                       nullptr);
+}
+
+TEST(WebBrowserBaseEvents, DocumentCompleteReportsEveryDocumentAddress) {
+    RecordingHost host;
+    EventArgs frame, top;
+    frame.Dispatch(nullptr).TextByRef(L"http://127.0.0.1/frame.html");
+    top.Dispatch(nullptr).TextByRef(L"http://127.0.0.1/index.html");
+    EXPECT_EQ(S_OK, Fire(host, DISPID_DOCUMENTCOMPLETE, frame.Params()));
+    EXPECT_EQ(S_OK, Fire(host, DISPID_DOCUMENTCOMPLETE, top.Params()));
+    EXPECT_EQ(
+        (std::vector<std::wstring>{L"http://127.0.0.1/frame.html", L"http://127.0.0.1/index.html"}),
+        host.completed);
+}
+
+TEST(WebBrowserBaseEvents, BeforeNavigateTakesTheAddressAndCanCancel) {
+    RecordingHost host;
+    host.cancelContaining = L"play_gamecode";
+    VARIANT_BOOL keep = VARIANT_FALSE, stop = VARIANT_FALSE;
+    EventArgs plain, game;
+    plain.Dispatch(nullptr)
+        .TextByRef(L"http://a/login")
+        .Long(0)
+        .TextByRef(L"frame-name")
+        .Empty()
+        .TextByRef(L"X-Header: 1")
+        .BoolRef(&keep);
+    game.Dispatch(nullptr)
+        .TextByRef(L"http://a/play_gamecode?x=1")
+        .Long(0)
+        .TextByRef(L"")
+        .Empty()
+        .TextByRef(L"")
+        .BoolRef(&stop);
+    EXPECT_EQ(S_OK, Fire(host, DISPID_BEFORENAVIGATE2, plain.Params()));
+    EXPECT_EQ(S_OK, Fire(host, DISPID_BEFORENAVIGATE2, game.Params()));
+    EXPECT_EQ((std::vector<std::wstring>{L"http://a/login", L"http://a/play_gamecode?x=1"}),
+              host.navigations);
+    EXPECT_EQ(VARIANT_FALSE, keep);
+    EXPECT_NE(VARIANT_FALSE, stop);
+}
+
+TEST(WebBrowserBaseEvents, NewWindow2IsCancelledWithoutStartingAnything) {
+    test::ShellRecorder shell;
+    RecordingHost host;
+    IDispatch* newBrowser = nullptr;
+    VARIANT_BOOL cancel = VARIANT_FALSE;
+    EventArgs args;
+    args.DispatchRef(&newBrowser).BoolRef(&cancel);
+    EXPECT_EQ(E_NOTIMPL, Fire(host, DISPID_NEWWINDOW2, args.Params()));
+    EXPECT_EQ(VARIANT_TRUE, cancel);
+    EXPECT_TRUE(shell.Calls().empty());
+}
+
+TEST(WebBrowserBaseEvents, NewWindow3HandsTheAddressToInternetExplorer) {
+    test::ShellRecorder shell;
+    RecordingHost host;
+    IDispatch* newBrowser = nullptr;
+    VARIANT_BOOL cancel = VARIANT_FALSE;
+    EventArgs args;
+    args.DispatchRef(&newBrowser)
+        .BoolRef(&cancel)
+        .Long(6)
+        .Text(L"http://a/page.html")
+        .Text(L"http://b/popup.html?x=1&y=2");
+    EXPECT_EQ(S_OK, Fire(host, DISPID_NEWWINDOW3, args.Params()));
+    EXPECT_EQ(VARIANT_TRUE, cancel);
+    ASSERT_EQ(1u, shell.Calls().size());
+    const test::ShellCall& call = shell.Calls()[0];
+    EXPECT_FALSE(call.hasOwner);
+    EXPECT_EQ(L"Open", call.verb);
+    EXPECT_EQ(L"iexplore.exe", call.file);
+    EXPECT_EQ(L"http://b/popup.html?x=1&y=2", call.parameters);
+    EXPECT_FALSE(call.hasDirectory);
+    EXPECT_EQ(SW_SHOWNORMAL, call.show);
+}
+
+TEST(WebBrowserBaseEvents, OtherEventsAreDeclinedUntouched) {
+    test::ShellRecorder shell;
+    RecordingHost host;
+    VARIANT_BOOL cancel = VARIANT_FALSE;
+    EventArgs navigateError, navigateComplete;
+    navigateError.Dispatch(nullptr)
+        .TextByRef(L"http://a/")
+        .TextByRef(L"")
+        .Long(404)
+        .BoolRef(&cancel);
+    navigateComplete.Dispatch(nullptr).TextByRef(L"http://a/");
+    EXPECT_EQ(E_NOTIMPL, Fire(host, DISPID_NAVIGATEERROR, navigateError.Params()));
+    EXPECT_EQ(E_NOTIMPL, Fire(host, DISPID_NAVIGATECOMPLETE2, navigateComplete.Params()));
+    EXPECT_EQ(VARIANT_FALSE, cancel);
+    EXPECT_TRUE(host.completed.empty());
+    EXPECT_TRUE(host.navigations.empty());
+    EXPECT_TRUE(shell.Calls().empty());
+}
+
+TEST(WebBrowserBaseEvents, CallsWithTooFewArgumentsAreRefused) {
+    test::ShellRecorder shell;
+    RecordingHost host;
+    EventArgs one;
+    one.TextByRef(L"http://a/");
+    EXPECT_TRUE(FAILED(Fire(host, DISPID_DOCUMENTCOMPLETE, one.Params())));
+    EXPECT_TRUE(FAILED(Fire(host, DISPID_BEFORENAVIGATE2, one.Params())));
+    EXPECT_TRUE(FAILED(Fire(host, DISPID_NEWWINDOW3, one.Params())));
+    EXPECT_TRUE(FAILED(Fire(host, DISPID_NEWWINDOW3, nullptr)));
+    EXPECT_TRUE(host.completed.empty());
+    EXPECT_TRUE(host.navigations.empty());
+    EXPECT_TRUE(shell.Calls().empty());
+}
+
+TEST(WebBrowserBaseEvents, AThrowingHookDoesNotReachTheCaller) {
+    RecordingHost host;
+    host.throwFromHooks = true;
+    EventArgs args;
+    args.Dispatch(nullptr).TextByRef(L"http://a/");
+    EXPECT_EQ(E_FAIL, Fire(host, DISPID_DOCUMENTCOMPLETE, args.Params()));
+}
+
+TEST(WebBrowserBaseSite, WindowContextPlacesTheControlOverTheHostClientArea) {
+    test::HostWindow outer(400, 300);
+    HWND inner = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 5, 5, 320, 240,
+                                 outer.Get(), nullptr, nullptr, nullptr);
+    RecordingHost host;
+    host.host = inner;
+    LONG before = host.RefCount();
+    IOleInPlaceFrame* frame = nullptr;
+    IOleInPlaceUIWindow* document = reinterpret_cast<IOleInPlaceUIWindow*>(1);
+    RECT position{}, clip{};
+    OLEINPLACEFRAMEINFO info{};
+    ASSERT_EQ(S_OK, host.GetWindowContext(&frame, &document, &position, &clip, &info));
+    EXPECT_EQ(static_cast<IOleInPlaceFrame*>(&host), frame);
+    EXPECT_EQ(before + 1, host.RefCount());
+    frame->Release();
+    EXPECT_EQ(nullptr, document);
+    const RECT client{0, 0, 320, 240};
+    EXPECT_TRUE(EqualRect(&client, &position));
+    EXPECT_TRUE(EqualRect(&client, &clip));
+    EXPECT_TRUE(EqualRect(&client, &host.ControlRect()));
+    EXPECT_EQ(20u, info.cb);
+    EXPECT_FALSE(info.fMDIApp);
+    EXPECT_EQ(outer.Get(), info.hwndFrame);
+    EXPECT_EQ(nullptr, info.haccel);
+    EXPECT_EQ(0u, info.cAccelEntries);
+
+    RECT border{};
+    EXPECT_EQ(S_OK, host.GetBorder(&border));
+    EXPECT_TRUE(EqualRect(&client, &border));
+    HWND window = nullptr;
+    EXPECT_EQ(S_OK, static_cast<IOleInPlaceSite&>(host).GetWindow(&window));
+    EXPECT_EQ(inner, window);
+}
+
+TEST(WebBrowserBaseSite, InPlaceActivationWaitsForTheOwner) {
+    RecordingHost host;
+    EXPECT_EQ(S_FALSE, host.CanInPlaceActivate());
+    EXPECT_FALSE(host.InPlacePermitted());
+}
+
+TEST(WebBrowserBaseSite, HostInfoAddsOnlyTheOuterBorderFlag) {
+    RecordingHost host;
+    DOCHOSTUIINFO info{};
+    info.cbSize = sizeof(info);
+    info.dwFlags = DOCHOSTUIFLAG_SCROLL_NO;
+    EXPECT_EQ(S_OK, host.GetHostInfo(&info));
+    EXPECT_EQ(static_cast<DWORD>(DOCHOSTUIFLAG_SCROLL_NO | 0x200000), info.dwFlags);
+}
+
+} // namespace
