@@ -1,5 +1,6 @@
 #include "app/Settings.h"
 
+#include "framework/Paths.h"
 #include "framework/Strings.h"
 #include "resources/resource.h"
 
@@ -9,18 +10,18 @@
 std::wstring GetDataDir() {
     static std::wstring cached;
     if (cached.empty()) {
-        wchar_t appData[MAX_PATH] = {};
-        SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
-        cached = std::wstring(appData) + L"\\" + fw::LoadResString(IDS_PLATFORM_FOLDER) + L"\\" +
-                 fw::LoadResString(IDS_GAME_CODE) + L"\\";
+        cached = fw::ShellFolderPath(CSIDL_APPDATA) + L"\\" +
+                 fw::LoadResString(IDS_PLATFORM_FOLDER) + L"\\" + fw::LoadResString(IDS_GAME_CODE) +
+                 L"\\";
     }
     return cached;
 }
 
-std::wstring SettingsFilePath() { return GetDataDir() + fw::LoadResString(IDS_SETTINGS_FILE); }
+std::wstring SettingsFilePath() {
+    return GetDataDir() + fw::LoadResString(IDS_SETTINGS_FILE);
+}
 
-std::wstring ReadSetting(const wchar_t* section, const wchar_t* key,
-                         const wchar_t* defaultValue) {
+std::wstring ReadSetting(const wchar_t* section, const wchar_t* key, const wchar_t* defaultValue) {
     wchar_t buffer[kSettingBufferChars] = {};
     GetPrivateProfileStringW(section, key, defaultValue, buffer, kSettingBufferChars,
                              SettingsFilePath().c_str());

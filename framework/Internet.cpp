@@ -1,5 +1,7 @@
 #include "framework/Internet.h"
 
+#include "framework/Paths.h"
+
 #include <vector>
 
 namespace fw {
@@ -59,19 +61,6 @@ std::unique_ptr<CHttpFile> CInternetSession::OpenURL(const std::wstring& url, DW
         type != INTERNET_HANDLE_TYPE_HTTP_REQUEST)
         return nullptr;
     return std::make_unique<CHttpFile>(std::move(request));
-}
-
-std::wstring ModuleBaseName() {
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring name(path);
-    size_t slash = name.find_last_of(L"\\/");
-    if (slash != std::wstring::npos)
-        name.erase(0, slash + 1);
-    size_t dot = name.rfind(L'.');
-    if (dot != std::wstring::npos)
-        name.erase(dot);
-    return name;
 }
 
 } // namespace fw

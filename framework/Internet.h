@@ -64,7 +64,4 @@ private:
     DWORD_PTR context_;
 };
 
-// The running executable's file name without folder and extension.
-std::wstring ModuleBaseName();
-
 } // namespace fw

@@ -1,6 +1,7 @@
 #include "framework/WinApp.h"
 
 #include "framework/Handles.h"
+#include "framework/Paths.h"
 
 #include <vector>
 
@@ -10,29 +11,20 @@ namespace {
 
 CWinApp* g_app = nullptr;
 
-std::wstring ModuleBaseName() {
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring name(path);
-    size_t slash = name.find_last_of(L"\\/");
-    if (slash != std::wstring::npos)
-        name.erase(0, slash + 1);
-    size_t dot = name.rfind(L'.');
-    if (dot != std::wstring::npos)
-        name.erase(dot);
-    return name;
-}
-
 } // namespace
 
-CWinApp::CWinApp() : appName_(ModuleBaseName()) { g_app = this; }
+CWinApp::CWinApp() : appName_(ModuleBaseName()) {
+    g_app = this;
+}
 
 CWinApp::~CWinApp() {
     if (g_app == this)
         g_app = nullptr;
 }
 
-CWinApp* CWinApp::Instance() { return g_app; }
+CWinApp* CWinApp::Instance() {
+    return g_app;
+}
 
 BOOL CWinApp::PreTranslateMessage(MSG* msg) {
     return CWnd::WalkPreTranslateTree(m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr, msg);
@@ -66,7 +58,9 @@ void CWinApp::EnableControlContainer() {
         ole_ = std::make_unique<OleInitializer>();
 }
 
-void CWinApp::SetRegistryKey(const wchar_t* key) { registryKey_ = key ? key : L""; }
+void CWinApp::SetRegistryKey(const wchar_t* key) {
+    registryKey_ = key ? key : L"";
+}
 
 std::wstring CWinApp::SectionKeyPath(const wchar_t* section) const {
     return L"Software\\" + registryKey_ + L"\\" + appName_ + L"\\" + section;

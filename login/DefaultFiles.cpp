@@ -1,6 +1,7 @@
 #include "login/DefaultFiles.h"
 
 #include "app/Settings.h"
+#include "framework/Paths.h"
 #include "framework/Strings.h"
 #include "login/ZipReader.h"
 #include "resources/resource.h"
@@ -12,10 +13,6 @@ namespace {
 
 const int kExtractedMarker = 1001;
 const wchar_t kSettingsEntry[] = L"systemset.ini";
-
-bool Exists(const std::wstring& path) {
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
 
 // The archive's bytes inside the running module; resources stay mapped for the
 // life of the process, so nothing needs freeing.
@@ -46,7 +43,7 @@ void UnpackInto(const std::wstring& resFolder) {
         ZipReaderEntry entry{};
         LastZipResult = static_cast<uint32_t>(reader.GetEntry(i, &entry));
         if (wcscmp(entry.name, kSettingsEntry) == 0 &&
-            Exists(resFolder + L"\\" + entry.name))
+            fw::PathExists(resFolder + L"\\" + entry.name))
             continue;
         LastZipResult = static_cast<uint32_t>(reader.ExtractEntry(i, entry.name));
     }
@@ -59,13 +56,13 @@ void ExtractDefaultFiles(const std::wstring& dataFolder) {
     if (_wtoi(ReadSetting(L"Setting", L"start", L"-1").c_str()) == kExtractedMarker)
         return;
     std::wstring resFolder = dataFolder + L"\\res";
-    if (!Exists(resFolder))
+    if (!fw::PathExists(resFolder))
         CreateDirectoryW(resFolder.c_str(), nullptr);
 
     UnpackInto(resFolder);
 
     std::wstring obsolete = resFolder + L"\\data.zip";
-    if (Exists(obsolete))
+    if (fw::PathExists(obsolete))
         DeleteFileW(obsolete.c_str());
     WriteSetting(L"Setting", L"start", fw::FormatString(L"%d", kExtractedMarker).c_str());
 }

@@ -2,6 +2,7 @@
 
 #include "app/Settings.h"
 #include "framework/Handles.h"
+#include "framework/Paths.h"
 #include "framework/Strings.h"
 #include "framework/WinApp.h"
 #include "login/DefaultFiles.h"
@@ -19,26 +20,9 @@ namespace {
 const wchar_t kUninstallKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 const REGSAM kUninstallAccess = KEY_ALL_ACCESS | KEY_WOW64_64KEY;
 
-bool Exists(const std::wstring& path) {
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 void CreateFolderIfMissing(const std::wstring& path) {
-    if (!Exists(path))
+    if (!fw::PathExists(path))
         CreateDirectoryW(path.c_str(), nullptr);
-}
-
-std::wstring ShellFolder(int csidl) {
-    wchar_t path[MAX_PATH] = {};
-    if (FAILED(SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path)))
-        return std::wstring();
-    return path;
-}
-
-std::wstring RunningExecutable() {
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return path;
 }
 
 struct InstallEntry {
@@ -95,17 +79,17 @@ void CreateShortcuts(const std::wstring& installed) {
     std::wstring desktopName = fw::FormatString(L"%s《%s》.lnk", publisher.c_str(), game.c_str());
     std::wstring menuName = fw::FormatString(L"《%s》.lnk", game.c_str());
 
-    std::wstring desktop = ShellFolder(CSIDL_DESKTOP);
+    std::wstring desktop = fw::ShellFolderPath(CSIDL_DESKTOP);
     bool desktopWanted = _wtoi(fw::LoadResString(IDS_CREATE_DESKTOP_SHORTCUT).c_str()) != 0;
-    if (!desktop.empty() && desktopWanted && !Exists(desktop + L"\\" + desktopName))
+    if (!desktop.empty() && desktopWanted && !fw::PathExists(desktop + L"\\" + desktopName))
         CreateShellLink(desktop, desktopName, installed, L"1", false);
 
-    std::wstring programs = ShellFolder(CSIDL_PROGRAMS);
+    std::wstring programs = fw::ShellFolderPath(CSIDL_PROGRAMS);
     if (programs.empty())
         return;
     CreateFolderIfMissing(fw::FormatString(L"%s\\%s", programs.c_str(), menuFolderName.c_str()));
-    std::wstring menuFolder = fw::FormatString(L"%s\\%s\\%s", programs.c_str(),
-                                               menuFolderName.c_str(), game.c_str());
+    std::wstring menuFolder =
+        fw::FormatString(L"%s\\%s\\%s", programs.c_str(), menuFolderName.c_str(), game.c_str());
     CreateFolderIfMissing(menuFolder);
     CreateShellLink(menuFolder, menuName, installed, L"1", false);
 
@@ -117,7 +101,7 @@ void CreateShortcuts(const std::wstring& installed) {
 } // namespace
 
 void RunFirstStartSetup() {
-    std::wstring appData = ShellFolder(CSIDL_APPDATA);
+    std::wstring appData = fw::ShellFolderPath(CSIDL_APPDATA);
     std::wstring platformFolder = appData + L"\\" + fw::LoadResString(IDS_PLATFORM_FOLDER);
     CreateFolderIfMissing(platformFolder);
     std::wstring dataFolder = platformFolder + L"\\" + fw::LoadResString(IDS_GAME_CODE);
@@ -125,10 +109,8 @@ void RunFirstStartSetup() {
 
     ExtractDefaultFiles(dataFolder);
 
-    std::wstring running = RunningExecutable();
-    size_t slash = running.rfind(L'\\');
-    std::wstring installed =
-        dataFolder + L"\\" + (slash == std::wstring::npos ? running : running.substr(slash + 1));
+    std::wstring running = fw::ModulePath();
+    std::wstring installed = dataFolder + L"\\" + fw::ModuleFileName();
     CreateShortcuts(installed);
 
     long installedVersion = VersionNumber(GetFileVersionString(installed));

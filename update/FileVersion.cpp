@@ -1,5 +1,6 @@
 #include "update/FileVersion.h"
 
+#include "framework/Paths.h"
 #include "framework/Strings.h"
 
 #include <windows.h>
@@ -16,7 +17,7 @@ struct Translation {
 } // namespace
 
 std::wstring GetFileVersionString(const std::wstring& path) {
-    if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES)
+    if (!fw::PathExists(path))
         return std::wstring();
     DWORD unused = 0;
     DWORD size = GetFileVersionInfoSizeW(path.c_str(), &unused);

@@ -1,6 +1,7 @@
 #include "update/SelfReplace.h"
 
 #include "framework/Handles.h"
+#include "framework/Paths.h"
 #include "framework/Strings.h"
 #include "update/FileVersion.h"
 #include "update/Md5.h"
@@ -36,9 +37,7 @@ void LaunchUpdater(const std::wstring& cacheFile, const std::wstring& installFil
 }
 
 void ApplyUpdate(const std::wstring& installPath) {
-    wchar_t running[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, running, MAX_PATH);
-    if (!CopyFileW(running, installPath.c_str(), FALSE)) {
+    if (!CopyFileW(fw::ModulePath().c_str(), installPath.c_str(), FALSE)) {
         DWORD error = GetLastError();
         WriteUpdateLog(
             fw::FormatString(L"Update failure.Error Code:%ld", static_cast<long>(error)));

@@ -2,6 +2,7 @@
 
 #include "framework/Handles.h"
 #include "framework/Internet.h"
+#include "framework/Paths.h"
 #include "framework/Strings.h"
 #include "resources/resource.h"
 #include "update/FileVersion.h"
@@ -16,18 +17,6 @@ namespace {
 
 const DWORD kConnectTimeoutMs = 5000;
 const UINT kMessageTextChars = 255;
-
-std::wstring AppDataFolder() {
-    wchar_t folder[MAX_PATH] = {};
-    SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder);
-    return folder;
-}
-
-std::wstring RunningExecutablePath() {
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return path;
-}
 
 } // namespace
 
@@ -62,7 +51,7 @@ void RunUpdatePass() {
                              L"\\");
     std::wstring base = fw::LoadResString(IDS_UPDATE_SERVICE);
     std::wstring query = fw::LoadResString(IDS_VERSION_QUERY);
-    std::wstring version = GetFileVersionString(RunningExecutablePath());
+    std::wstring version = GetFileVersionString(fw::ModulePath());
 
     WriteUpdateLog(FormatCheckAddress(base, query, version));
     if (module.CheckVersion(base, query, version))
@@ -76,17 +65,16 @@ CUpdateModule::CUpdateModule(const std::wstring& fileName, const std::wstring& d
 CUpdateModule::CUpdateModule(const std::wstring& fileName, const std::wstring& dataFolder,
                              Handover handover)
     : dataFolder_(dataFolder), handover_(std::move(handover)) {
-    std::wstring appData = AppDataFolder();
+    std::wstring appData = fw::ShellFolderPath(CSIDL_APPDATA);
     std::wstring cacheFolder = appData + L"\\cache";
-    if (GetFileAttributesW(cacheFolder.c_str()) == INVALID_FILE_ATTRIBUTES)
+    if (!fw::PathExists(cacheFolder))
         CreateDirectoryW(cacheFolder.c_str(), nullptr);
     cacheFile_ = cacheFolder + fileName;
     // Every pass starts without a partial download.
-    if (GetFileAttributesW(cacheFile_.c_str()) != INVALID_FILE_ATTRIBUTES)
+    if (fw::PathExists(cacheFile_))
         DeleteFileW(cacheFile_.c_str());
 
-    std::wstring exe = RunningExecutablePath();
-    installFile_ = appData + dataFolder + exe.substr(exe.find_last_of(L'\\') + 1);
+    installFile_ = appData + dataFolder + fw::ModuleFileName();
 }
 
 bool CUpdateModule::CheckVersion(const std::wstring& base, const std::wstring& query,

@@ -5,6 +5,7 @@
 
 #include "app/Settings.h"
 #include "framework/Handles.h"
+#include "framework/Paths.h"
 #include "framework/WinApp.h"
 #include "tests/support/TestFiles.h"
 
@@ -19,18 +20,6 @@ const wchar_t kEntryKey[] =
     L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Morvane《Vorrak》";
 const wchar_t kProfileKey[] =
     L"Software\\应用程序向导生成的本地应用程序\\login_tests\\Morvane《Vorrak》";
-
-std::wstring ShellFolder(int csidl) {
-    wchar_t path[MAX_PATH] = {};
-    SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path);
-    return path;
-}
-
-std::wstring RunningExecutable() {
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return path;
-}
 
 struct LinkInfo {
     std::wstring target, arguments, icon;
@@ -78,16 +67,16 @@ protected:
     static void Clean() {
         test::RemoveTree(GetDataDir());
         test::RemoveTree(DesktopLink());
-        test::RemoveTree(ShellFolder(CSIDL_PROGRAMS) + L"\\Morvane");
+        test::RemoveTree(fw::ShellFolderPath(CSIDL_PROGRAMS) + L"\\Morvane");
         RegDeleteKeyW(HKEY_LOCAL_MACHINE, kEntryKey);
         RegDeleteKeyW(HKEY_CURRENT_USER, kProfileKey);
     }
 
     static std::wstring DesktopLink() {
-        return ShellFolder(CSIDL_DESKTOP) + L"\\Morvane《Vorrak》.lnk";
+        return fw::ShellFolderPath(CSIDL_DESKTOP) + L"\\Morvane《Vorrak》.lnk";
     }
     static std::wstring MenuFolder() {
-        return ShellFolder(CSIDL_PROGRAMS) + L"\\Morvane\\Vorrak";
+        return fw::ShellFolderPath(CSIDL_PROGRAMS) + L"\\Morvane\\Vorrak";
     }
     static std::wstring Installed() { return GetDataDir() + L"login_tests.exe"; }
 
@@ -100,7 +89,7 @@ fw::CWinApp FirstStart::app_;
 TEST_F(FirstStart, FirstRunLeavesTheWholeInstallation) {
     RunFirstStartSetup();
 
-    EXPECT_EQ(test::ReadBytes(RunningExecutable()), test::ReadBytes(Installed()));
+    EXPECT_EQ(test::ReadBytes(fw::ModulePath()), test::ReadBytes(Installed()));
     EXPECT_TRUE(test::FileExists(GetDataDir() + L"res\\systemset.ini"));
     EXPECT_TRUE(test::FileExists(GetDataDir() + L"res\\uninstall.ico"));
     EXPECT_EQ(L"1001", ReadSetting(L"Setting", L"start", L"-1"));
@@ -152,7 +141,7 @@ TEST_F(FirstStart, InstalledCopyWithoutVersionIsReplaced) {
     ASSERT_TRUE(test::MakeDirectories(GetDataDir()));
     test::WriteBytes(Installed(), "not a program");
     RunFirstStartSetup();
-    EXPECT_EQ(test::ReadBytes(RunningExecutable()), test::ReadBytes(Installed()));
+    EXPECT_EQ(test::ReadBytes(fw::ModulePath()), test::ReadBytes(Installed()));
 }
 
 TEST_F(FirstStart, ExistingEntriesAreLeftAlone) {

@@ -34,7 +34,7 @@ HtmlDocument::HtmlDocument(const std::wstring& url, int controlId,
       events_(this, kDiidHtmlDocumentEvents2, controlId, L"HTMLDocumentEvents2") {
 }
 
-void HtmlDocument::FireClick(const std::vector<ElementSpec>& chain) {
+void HtmlDocument::FireClick(const std::vector<ElementDescription>& chain) {
     ComPtr<HtmlElement> source = HtmlElement::FromChain(chain, 0, controlId_);
     ComPtr<ClickEvent> event = ComPtr<ClickEvent>::Adopt(new ClickEvent(source, controlId_));
     // The document stays alive through the handlers even if one drops the

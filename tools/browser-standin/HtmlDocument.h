@@ -24,7 +24,7 @@ public:
     HtmlDocument(const std::wstring& url, int controlId, std::weak_ptr<ServerWindow> window);
 
     void MarkComplete() { complete_ = true; }
-    void FireClick(const std::vector<ElementSpec>& chain);
+    void FireClick(const std::vector<ElementDescription>& chain);
 
     HRESULT Unimplemented(const char* method) override;
 

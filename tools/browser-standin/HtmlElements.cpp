@@ -14,16 +14,17 @@ template <class Object> HRESULT AnswerInterface(Object* self, void** out) {
 
 } // namespace
 
-ComPtr<HtmlElement> HtmlElement::FromChain(const std::vector<ElementSpec>& chain, size_t index,
-                                           int controlId) {
+ComPtr<HtmlElement> HtmlElement::FromChain(const std::vector<ElementDescription>& chain,
+                                           size_t index, int controlId) {
     ComPtr<HtmlElement> parent;
     if (index + 1 < chain.size())
         parent = FromChain(chain, index + 1, controlId);
     return ComPtr<HtmlElement>::Adopt(new HtmlElement(chain[index], parent, controlId));
 }
 
-HtmlElement::HtmlElement(const ElementSpec& spec, ComPtr<HtmlElement> parent, int controlId)
-    : spec_(spec), parent_(std::move(parent)), controlId_(controlId) {
+HtmlElement::HtmlElement(const ElementDescription& description, ComPtr<HtmlElement> parent,
+                         int controlId)
+    : description_(description), parent_(std::move(parent)), controlId_(controlId) {
 }
 
 HRESULT HtmlElement::Unimplemented(const char* method) {
@@ -52,7 +53,7 @@ STDMETHODIMP_(ULONG) HtmlElement::Release() {
 }
 
 const std::wstring* HtmlElement::FindAttribute(const std::wstring& name, bool matchCase) const {
-    for (const auto& attribute : spec_.attributes) {
+    for (const auto& attribute : description_.attributes) {
         bool same = matchCase ? attribute.first == name
                               : _wcsicmp(attribute.first.c_str(), name.c_str()) == 0;
         if (same)
@@ -87,7 +88,7 @@ STDMETHODIMP HtmlElement::get_id(BSTR* out) {
 }
 
 STDMETHODIMP HtmlElement::get_tagName(BSTR* out) {
-    return ReturnString(spec_.tag, out);
+    return ReturnString(description_.tag, out);
 }
 
 STDMETHODIMP HtmlElement::get_parentElement(IHTMLElement** out) {

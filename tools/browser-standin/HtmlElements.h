@@ -18,7 +18,7 @@ namespace standin {
 class HtmlElement final : public HtmlElementStubs {
 public:
     // Builds chain[index] with its parents; chain must not be empty.
-    static ComPtr<HtmlElement> FromChain(const std::vector<ElementSpec>& chain, size_t index,
+    static ComPtr<HtmlElement> FromChain(const std::vector<ElementDescription>& chain, size_t index,
                                          int controlId);
 
     HRESULT Unimplemented(const char* method) override;
@@ -34,14 +34,14 @@ public:
     STDMETHODIMP get_parentElement(IHTMLElement** out) override;
 
 private:
-    HtmlElement(const ElementSpec& spec, ComPtr<HtmlElement> parent, int controlId);
+    HtmlElement(const ElementDescription& description, ComPtr<HtmlElement> parent, int controlId);
     ~HtmlElement() = default;
 
     const std::wstring* FindAttribute(const std::wstring& name, bool matchCase) const;
 
     LiveObject live_;
     LONG refs_ = 1;
-    ElementSpec spec_;
+    ElementDescription description_;
     ComPtr<HtmlElement> parent_;
     int controlId_;
 };

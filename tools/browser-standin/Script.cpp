@@ -63,7 +63,7 @@ bool Tokenize(const std::wstring& text, std::vector<std::wstring>* tokens) {
     return !quoted;
 }
 
-bool ParseChain(const std::wstring& text, std::vector<ElementSpec>* chain, std::wstring* why) {
+bool ParseChain(const std::wstring& text, std::vector<ElementDescription>* chain, std::wstring* why) {
     std::vector<std::wstring> tokens;
     if (!Tokenize(text, &tokens)) {
         *why = L"unterminated quote";
@@ -82,7 +82,7 @@ bool ParseChain(const std::wstring& text, std::vector<ElementSpec>* chain, std::
                 *why = L"element without a tag name";
                 return false;
             }
-            chain->push_back(ElementSpec{token, {}});
+            chain->push_back(ElementDescription{token, {}});
             expectTag = false;
         } else {
             size_t equals = token.find(L'=');
@@ -227,9 +227,9 @@ bool GlobMatch(const std::wstring& pattern, const std::wstring& text) {
     return p == pattern.size();
 }
 
-std::wstring DescribeChain(const std::vector<ElementSpec>& chain) {
+std::wstring DescribeChain(const std::vector<ElementDescription>& chain) {
     std::wstring text;
-    for (const ElementSpec& element : chain) {
+    for (const ElementDescription& element : chain) {
         if (!text.empty())
             text += L"<";
         text += element.tag;

@@ -19,7 +19,7 @@ enum class StepKind {
     Focus,     // the page's window takes the keyboard focus
 };
 
-struct ElementSpec {
+struct ElementDescription {
     std::wstring tag;
     std::vector<std::pair<std::wstring, std::wstring>> attributes;
 };
@@ -29,7 +29,7 @@ struct Step {
     unsigned delayMs = 0;
     std::wstring url;
     // Clicked element first, then each parent outwards.
-    std::vector<ElementSpec> chain;
+    std::vector<ElementDescription> chain;
 };
 
 struct Page {
@@ -53,6 +53,6 @@ Script ParseScript(const std::wstring& text);
 bool GlobMatch(const std::wstring& pattern, const std::wstring& text);
 
 // "IMG < A href=..." read back from a chain, for the log.
-std::wstring DescribeChain(const std::vector<ElementSpec>& chain);
+std::wstring DescribeChain(const std::vector<ElementDescription>& chain);
 
 } // namespace standin
