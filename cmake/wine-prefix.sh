@@ -7,7 +7,9 @@
 #   lander_ensure_display            starts a private Xvfb when DISPLAY is unset
 
 export WINEDEBUG=${WINEDEBUG:--all}
-export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree=;mshtml=}
+# No Mono or HTML engine download prompts, and no desktop menu entries: Wine's
+# menu builder would copy every shortcut a test makes into the Linux home.
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree=;mshtml=;winemenubuilder.exe=d}
 
 # Font families the program and Wine's dialogs ask for, served by a CJK font so
 # that Chinese text is not drawn as boxes.
@@ -33,18 +35,26 @@ lander_unlink_profile_folders() {
   done
 }
 
+# The same switch in the prefix itself, for callers that set their own
+# WINEDLLOVERRIDES.
+lander_disable_menu_builder() {
+  WINEPREFIX=$1 wine reg add 'HKCU\Software\Wine\DllOverrides' \
+    /v winemenubuilder.exe /t REG_SZ /d '' /f >/dev/null 2>&1
+}
+
 lander_template_prefix() {
   local root=$1 template=$1/template
   mkdir -p "$root"
   (
     flock 9
-    if [[ ! -f $template/.lander-ready-2 ]]; then
+    if [[ ! -f $template/.lander-ready-3 ]]; then
       rm -rf "$template"
       WINEPREFIX=$template wineboot -i >/dev/null 2>&1
+      lander_disable_menu_builder "$template"
       lander_font_replacements "$template"
       lander_unlink_profile_folders "$template"
       WINEPREFIX=$template wineserver -w
-      touch "$template/.lander-ready-2"
+      touch "$template/.lander-ready-3"
     fi
   ) 9>"$root/.template.lock"
 }
