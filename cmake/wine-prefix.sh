@@ -80,6 +80,17 @@ lander_redirect_appdata() {
   sed -i "s|^\"AppData\"=str(2):\".*\"|\"AppData\"=str(2):\"${escaped}\"|" "$prefix/user.reg"
 }
 
+# A private prefix at WORK/prefix cloned from ROOT's template, with its
+# application-data folder at the Linux folder APPDATA; exports WINEPREFIX.
+#   lander_private_prefix ROOT WORK APPDATA
+lander_private_prefix() {
+  lander_template_prefix "$1"
+  lander_clone_prefix "$1" "$2/prefix"
+  rm -rf "$3"
+  lander_redirect_appdata "$2/prefix" "$3"
+  export WINEPREFIX=$2/prefix
+}
+
 lander_ensure_display() {
   [[ -n ${DISPLAY:-} ]] && return 0
   local fifo display

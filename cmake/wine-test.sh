@@ -12,13 +12,10 @@ root=${LANDER_WINE_ROOT:?LANDER_WINE_ROOT must name the folder of the test prefi
 name=$(basename "$exe" .exe)
 work=$root/tests/$name
 
-lander_template_prefix "$root"
-lander_clone_prefix "$root" "$work/prefix"
 rm -rf "$work/scratch"
-lander_redirect_appdata "$work/prefix" "$work/scratch/appdata"
+lander_private_prefix "$root" "$work" "$work/scratch/appdata"
 lander_ensure_display
-trap 'WINEPREFIX=$work/prefix wineserver -k >/dev/null 2>&1; lander_stop_display' EXIT
+trap 'wineserver -k >/dev/null 2>&1; lander_stop_display' EXIT
 
-export WINEPREFIX=$work/prefix
 export LANDER_TEST_SCRATCH=$work/scratch
 wine "$exe" "$@"

@@ -14,12 +14,8 @@ shift
 root=${LANDER_WINE_ROOT:?LANDER_WINE_ROOT must name the folder of the test prefixes}
 work=$root/e2e/$name
 
-lander_template_prefix "$root"
-lander_clone_prefix "$root" "$work/prefix"
-rm -rf "$work/appdata"
-lander_redirect_appdata "$work/prefix" "$work/appdata"
+lander_private_prefix "$root" "$work" "$work/appdata"
 lander_ensure_display
-export WINEPREFIX=$work/prefix
 trap 'wineserver -k >/dev/null 2>&1; lander_stop_display' EXIT
 wineserver -p
 export LANDER_E2E_APPDATA=$work/appdata
