@@ -18,6 +18,7 @@ endfunction()
 # A GoogleTest executable with the program's resources linked in.
 function(lander_add_gtest target)
   cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBRARIES" ${ARGN})
+  lander_track_resources()
   add_executable(${target} ${ARG_SOURCES} ${LANDER_RESOURCES})
   target_link_libraries(${target} PRIVATE ${ARG_LIBRARIES} gtest_main)
   if(ARG_TIMEOUT)

@@ -30,8 +30,10 @@ bool FindDefaultsArchive(const void** bytes, DWORD* size) {
 void UnpackInto(const std::wstring& resFolder) {
     const void* bytes = nullptr;
     DWORD size = 0;
-    if (!FindDefaultsArchive(&bytes, &size))
+    if (!FindDefaultsArchive(&bytes, &size)) {
+        LastZipResult = ZipOpenFailed;
         return;
+    }
     ZipReader reader;
     if (reader.OpenMemory(bytes, size) != ZipOk)
         return;

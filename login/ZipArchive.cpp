@@ -175,8 +175,10 @@ ZipResult ZipArchive::ExtractData(int32_t index, const std::string* password, Zi
             return ZipCorrupt;
         if (chunk.produced > 0 && !sink.Write(buffer.data(), chunk.produced))
             return ZipWriteFailed;
-        if (chunk.ended)
+        if (chunk.ended) {
+            sink.Ended();
             return stream.CrcMatches() ? ZipOk : ZipCorrupt;
+        }
         if (chunk.produced == 0)
             return ZipCorrupt;
     }

@@ -20,6 +20,8 @@ class ZipSink {
 public:
     virtual ~ZipSink() = default;
     virtual bool Write(const uint8_t* data, size_t size) = 0;
+    // All of the entry's data has been delivered (whatever its CRC-32 says).
+    virtual void Ended() {}
 };
 
 struct ZipEntryInfo {

@@ -62,14 +62,18 @@ bool ZipEntryStream::Refill() {
 ZipEntryStream::Chunk ZipEntryStream::Read(uint8_t* out, size_t capacity) {
     Chunk chunk;
     size_t space = std::min<size_t>(capacity, remainingOut_);
-    while (space > 0 && !streamEnded_) {
+    // The encryption header is checked even for an entry with no data.
+    while ((space > 0 || headerLeft_ > 0) && !streamEnded_) {
         if (inAvail_ == 0 && remainingIn_ > 0 && !Refill()) {
             chunk.status = Status::DataError;
             return chunk;
         }
         if (headerLeft_ > 0) {
-            if (inAvail_ == 0)
-                break;
+            if (inAvail_ == 0) {
+                // The data ends inside the encryption header.
+                chunk.status = Status::DataError;
+                return chunk;
+            }
             size_t take = std::min(headerLeft_, inAvail_);
             uint8_t last = inNext_[take - 1];
             inNext_ += take;

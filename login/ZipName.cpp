@@ -121,3 +121,41 @@ std::u16string ZipSanitiseName(std::u16string name) {
             return name;
     }
 }
+
+namespace {
+
+char16_t Upper(char16_t c) {
+    return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c;
+}
+
+bool IsDeviceSegment(const std::u16string& segment) {
+    // The system ignores an extension and trailing spaces or dots here.
+    std::u16string stem = segment.substr(0, segment.find(u'.'));
+    while (!stem.empty() && stem.back() == u' ')
+        stem.pop_back();
+    for (char16_t& c : stem)
+        c = Upper(c);
+    static const char16_t* const kDevices[] = {u"CON", u"PRN",    u"AUX",
+                                               u"NUL", u"CONIN$", u"CONOUT$"};
+    for (const char16_t* device : kDevices)
+        if (stem == device)
+            return true;
+    return stem.size() == 4 &&
+           (stem.compare(0, 3, u"COM") == 0 || stem.compare(0, 3, u"LPT") == 0) &&
+           stem[3] >= u'1' && stem[3] <= u'9';
+}
+
+} // namespace
+
+bool ZipNameHasDevice(const std::u16string& path) {
+    size_t start = 0;
+    while (start <= path.size()) {
+        size_t end = path.find_first_of(u"\\/", start);
+        if (end == std::u16string::npos)
+            end = path.size();
+        if (IsDeviceSegment(path.substr(start, end - start)))
+            return true;
+        start = end + 1;
+    }
+    return false;
+}

@@ -21,3 +21,8 @@ std::u16string ZipDecodeName(const uint8_t* bytes, size_t length);
 // "\.." and "/.." at the end). What remains has no ".." segment, so it never
 // climbs above the folder it is joined to.
 std::u16string ZipSanitiseName(std::u16string name);
+
+// True when a segment of the path names a Windows device (CON, PRN, AUX, NUL,
+// COM1-COM9, LPT1-LPT9, CONIN$, CONOUT$, with any extension and in any case):
+// opening such a path reaches the device, not a file in the folder.
+bool ZipNameHasDevice(const std::u16string& path);

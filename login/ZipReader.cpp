@@ -4,6 +4,7 @@
 #include "login/ZipReader.h"
 
 #include "framework/Handles.h"
+#include "login/ZipName.h"
 
 #include <windows.h>
 
@@ -92,9 +93,11 @@ DWORD CreationAttributes(uint32_t attributes) {
     return fileBits ? fileBits : FILE_ATTRIBUTE_NORMAL;
 }
 
+// Writes the entry to its file and, once the data has ended, stamps the
+// file with the entry's times.
 class FileSink : public ZipSink {
 public:
-    explicit FileSink(HANDLE file) : file_(file) {}
+    FileSink(HANDLE file, const ZipReaderEntry& entry) : file_(file), entry_(entry) {}
 
     bool Write(const uint8_t* data, size_t size) override {
         DWORD written = 0;
@@ -102,8 +105,11 @@ public:
                written == size;
     }
 
+    void Ended() override { SetTimes(file_, entry_); }
+
 private:
     HANDLE file_;
+    const ZipReaderEntry& entry_;
 };
 
 } // namespace
@@ -157,6 +163,9 @@ ZipResult ZipReader::ExtractEntry(int32_t index, const wchar_t* name) {
     ZipReaderEntry entry;
     Fill(info, entry);
     std::wstring target = name;
+    // A device name would reach the device instead of a file in the folder.
+    if (ZipNameHasDevice(std::u16string(target.begin(), target.end())))
+        return ZipOpenFailed;
     if (entry.attributes & FILE_ATTRIBUTE_DIRECTORY) {
         CreateFolders(IsAbsolute(target) ? nullptr : &baseDir_, target);
         return ZipOk;
@@ -171,12 +180,8 @@ ZipResult ZipReader::ExtractEntry(int32_t index, const wchar_t* name) {
                                       CreationAttributes(entry.attributes), nullptr));
     if (!file)
         return ZipOpenFailed;
-    FileSink sink(file.Get());
-    ZipResult result =
-        archive_->ExtractData(index, password_ ? &*password_ : nullptr, sink, output_);
-    if (result == ZipOk)
-        SetTimes(file.Get(), entry);
-    return result;
+    FileSink sink(file.Get(), entry);
+    return archive_->ExtractData(index, password_ ? &*password_ : nullptr, sink, output_);
 }
 
 ZipResult ZipReader::Close() {

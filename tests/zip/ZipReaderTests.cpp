@@ -227,6 +227,20 @@ TEST_F(ZipReaderTest, UnusableDataIsReportedAsCorrupt) {
     ASSERT_EQ(ZipOk, damaged.OpenMemory(zip_archives::damaged, sizeof zip_archives::damaged));
     ASSERT_EQ(ZipOk, damaged.SetBaseDir(base_.c_str()));
     EXPECT_EQ(ZipCorrupt, damaged.ExtractEntry(1, L"crc_mismatch.txt"));
+    // All of its data arrived, so the file still gets the entry's time stamp.
+    ZipReaderEntry mismatch;
+    damaged.GetEntry(1, &mismatch);
+    EXPECT_EQ(mismatch.modificationTime,
+              Value(FileData(base_ + L"crc_mismatch.txt").ftLastWriteTime));
+}
+
+TEST_F(ZipReaderTest, DeviceNamesAreNotOpened) {
+    Open(zip_archives::method12);
+    for (const wchar_t* device : {L"nul.txt", L"sub\\CON", L"COM1"})
+        EXPECT_EQ(ZipOpenFailed, zip_.ExtractEntry(0, device)) << device;
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((base_ + L"sub").c_str()));
+    EXPECT_EQ(ZipOk, zip_.ExtractEntry(0, L"console.txt"));
+    EXPECT_EQ("first", ReadAll(base_ + L"console.txt"));
 }
 
 TEST_F(ZipReaderTest, PasswordGivenAtOpeningDecryptsEntries) {

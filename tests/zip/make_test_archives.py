@@ -173,6 +173,7 @@ def archives():
         "encrypted": verified(build([
             Entry("secret_deflated.txt", secret, method=8, password=PASSWORD),
             Entry("secret_stored.txt", secret, password=PASSWORD, descriptor=True),
+            Entry("secret_empty.txt", b"", password=PASSWORD),
         ]), PASSWORD),
         "method12": build([
             Entry("first.txt", b"first"),
