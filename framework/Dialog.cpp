@@ -12,15 +12,13 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT msg, WPARAM, LPARAM lPara
     // From here on the dialog's messages go through the object's window
     // procedure; the system's dialog procedure becomes its default processing.
     auto* dialog = reinterpret_cast<CDialog*>(lParam);
-    if (!dialog->SubclassWindow(window))
-        return TRUE;
-    BOOL result = TRUE;
     try {
-        result = dialog->OnInitDialog();
+        if (dialog->SubclassWindow(window))
+            return dialog->OnInitDialog();
     } catch (...) {
-        result = TRUE;
+        // Nothing may unwind through the system's dialog manager.
     }
-    return result;
+    return TRUE;
 }
 
 HWND CDialog::CreateFromTemplate(HWND parent) {

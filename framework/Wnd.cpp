@@ -50,9 +50,15 @@ CWnd* CWnd::FromHandlePermanent(HWND window) {
     return it == map.end() ? nullptr : it->second;
 }
 
-void CWnd::Attach(HWND window) {
+bool CWnd::Attach(HWND window) {
+    try {
+        WindowMap()[window] = this;
+    } catch (...) {
+        // Out of memory: the window stays unbound and gets default handling.
+        return false;
+    }
     m_hWnd = window;
-    WindowMap()[window] = this;
+    return true;
 }
 
 void CWnd::Detach() {
@@ -107,9 +113,8 @@ bool CWnd::DestroyWindow() {
 }
 
 bool CWnd::SubclassWindow(HWND window) {
-    if (m_hWnd || !window || FromHandlePermanent(window))
+    if (m_hWnd || !window || FromHandlePermanent(window) || !Attach(window))
         return false;
-    Attach(window);
     PreSubclassWindow();
     originalProc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StaticWindowProc)));
@@ -155,7 +160,8 @@ bool CWnd::ReflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* resul
     HWND child = nullptr;
     switch (msg) {
     case WM_DRAWITEM:
-        child = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem;
+        if (lParam)
+            child = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem;
         break;
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORSTATIC:
@@ -185,7 +191,8 @@ LRESULT CALLBACK CWnd::StaticWindowProc(HWND window, UINT msg, WPARAM wParam, LP
     CWnd* wnd = FromHandlePermanent(window);
     if (!wnd && g_creating) {
         wnd = std::exchange(g_creating, nullptr);
-        wnd->Attach(window);
+        if (!wnd->Attach(window))
+            return DefWindowProcW(window, msg, wParam, lParam);
         wnd->originalProc_ = DefWindowProcW;
     }
     if (!wnd)
@@ -205,7 +212,11 @@ LRESULT CALLBACK CWnd::StaticWindowProc(HWND window, UINT msg, WPARAM wParam, LP
         }
         wnd->originalProc_ = nullptr;
         wnd->Detach();
-        wnd->PostNcDestroy();
+        try {
+            wnd->PostNcDestroy();
+        } catch (...) {
+            // As above: never into the dispatcher.
+        }
     }
     return result;
 }

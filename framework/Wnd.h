@@ -54,7 +54,8 @@ protected:
     static LRESULT CALLBACK StaticWindowProc(HWND window, UINT msg, WPARAM wParam,
                                              LPARAM lParam);
     static bool RegisterFrameworkClass();
-    void Attach(HWND window);
+    // Binds the object to the window; false when it could not be recorded.
+    bool Attach(HWND window);
     void Detach();
 
 private:

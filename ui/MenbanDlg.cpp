@@ -80,8 +80,8 @@ void CMenbanDlg::Draw(HDC dc, int width, int height) {
 }
 
 void CMenbanDlg::Paint() {
-    PAINTSTRUCT ps{};
-    HDC dc = BeginPaint(m_hWnd, &ps);
+    fw::PaintDc paint(m_hWnd);
+    HDC dc = paint.Get();
     RECT client{};
     GetClientRect(m_hWnd, &client);
     int width = client.right;
@@ -93,7 +93,6 @@ void CMenbanDlg::Paint() {
         Draw(memory.Get(), width, height);
         BitBlt(dc, 0, 0, width, height, memory.Get(), 0, 0, SRCCOPY);
     }
-    EndPaint(m_hWnd, &ps);
 }
 
 void CMenbanDlg::Advance() {

@@ -19,6 +19,10 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    // The pane stays until the clearing is over: Enter, Esc and closing do
+    // not end it.
+    void OnOK() override {}
+    void OnCancel() override {}
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:

@@ -139,4 +139,20 @@ TEST_F(MenbanDlgTest, AStepRepaintsOnlyTheFrame) {
     EXPECT_EQ(0xFFFFFFu, face.At(frame.right, frame.bottom));
 }
 
+TEST_F(MenbanDlgTest, KeysAndClosingDoNotUncoverTheGame) {
+    ShowOverGame();
+    SetForegroundWindow(overlay_.m_hWnd);
+    for (WPARAM key : {WPARAM(VK_RETURN), WPARAM(VK_ESCAPE)}) {
+        MSG msg{overlay_.m_hWnd, WM_KEYDOWN, key, 0, 0, {0, 0}};
+        if (!overlay_.PreTranslateMessage(&msg))
+            DispatchMessageW(&msg);
+        uitest::Pump(50);
+    }
+    SendMessageW(overlay_.m_hWnd, WM_COMMAND, IDOK, 0);
+    SendMessageW(overlay_.m_hWnd, WM_COMMAND, IDCANCEL, 0);
+    SendMessageW(overlay_.m_hWnd, WM_CLOSE, 0, 0);
+    uitest::Pump(50);
+    EXPECT_TRUE(IsWindowVisible(overlay_.m_hWnd));
+}
+
 } // namespace

@@ -3,6 +3,7 @@
 // and the tooltip.
 #include "ui/TouchButton.h"
 
+#include "framework/Handles.h"
 #include "tests/ui/UiTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -142,8 +143,15 @@ TEST_F(TouchButtonTest, KeepsTheBackgroundCapturedAtFirstPaint) {
     button_.SetStateImages(kNormal, kHover, kPressed);
     Show();
     Pixels first = Paint();
-    SetWindowPos(button_.m_hWnd, nullptr, 100, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    InvalidateRect(button_.m_hWnd, nullptr, TRUE);
+    ShowWindow(button_.m_hWnd, SW_HIDE);
+    {
+        // A different face under the button: a fresh capture would show it.
+        fw::WindowDc dc(parent_.m_hWnd);
+        RECT all{0, 0, 2000, 2000};
+        fw::UniqueGdiObject red(CreateSolidBrush(RGB(200, 30, 30)));
+        FillRect(dc.Get(), &all, static_cast<HBRUSH>(red.Get()));
+    }
+    ShowWindow(button_.m_hWnd, SW_SHOWNOACTIVATE);
     EXPECT_EQ(first, Paint());
 }
 
