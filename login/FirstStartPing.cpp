@@ -16,7 +16,8 @@ std::wstring SendFirstStartPing(const std::wstring& address) {
         if (!file)
             return std::wstring();
         DWORD status = 0;
-        if (!file->QueryInfoStatusCode(status) || status >= 400)
+        file->QueryInfoStatusCode(status);
+        if (status >= 400)
             return std::wstring();
         char piece[1024];
         UINT read = 0;

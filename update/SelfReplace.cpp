@@ -33,7 +33,10 @@ bool StartRelayProcess(const std::wstring& application, const std::wstring& comm
 
 void LaunchUpdater(const std::wstring& cacheFile, const std::wstring& installFile) {
     StartRelayProcess(cacheFile, L"-d " + installFile);
-    std::exit(0);
+    // This runs inside a browser event with the login windows and the control
+    // still alive: end at once rather than run static destructors (which shut
+    // OLE down) under their feet.
+    ExitProcess(0);
 }
 
 void ApplyUpdate(const std::wstring& installPath) {

@@ -44,18 +44,24 @@ void TrimUpdateLog(const std::wstring& logPath) {
 }
 
 void RunUpdatePass() {
-    TrimUpdateLog(UpdateLogPath());
+    // The pass runs inside a browser event: internet and file failures are
+    // logged where they happen, and nothing else may unwind into the control.
+    try {
+        TrimUpdateLog(UpdateLogPath());
 
-    CUpdateModule module(fw::LoadResString(IDS_DOWNLOAD_FILE),
-                         fw::LoadResString(IDS_DATA_FOLDER) + fw::LoadResString(IDS_GAME_CODE) +
-                             L"\\");
-    std::wstring base = fw::LoadResString(IDS_UPDATE_SERVICE);
-    std::wstring query = fw::LoadResString(IDS_VERSION_QUERY);
-    std::wstring version = GetFileVersionString(fw::ModulePath());
+        CUpdateModule module(fw::LoadResString(IDS_DOWNLOAD_FILE),
+                             fw::LoadResString(IDS_DATA_FOLDER) + fw::LoadResString(IDS_GAME_CODE) +
+                                 L"\\");
+        std::wstring base = fw::LoadResString(IDS_UPDATE_SERVICE);
+        std::wstring query = fw::LoadResString(IDS_VERSION_QUERY);
+        std::wstring version = GetFileVersionString(fw::ModulePath());
 
-    WriteUpdateLog(FormatCheckAddress(base, query, version));
-    if (module.CheckVersion(base, query, version))
-        module.DownloadUpdate(module.Reply());
+        WriteUpdateLog(FormatCheckAddress(base, query, version));
+        if (module.CheckVersion(base, query, version))
+            module.DownloadUpdate(module.Reply());
+    } catch (...) {
+        // Out of memory or the like: the player simply gets no update.
+    }
 }
 
 CUpdateModule::CUpdateModule(const std::wstring& fileName, const std::wstring& dataFolder)
