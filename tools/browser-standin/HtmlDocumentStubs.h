@@ -4,31 +4,12 @@
 
 #include <mshtml.h>
 
+#include "DispatchStubs.h"
+
 namespace standin {
 
-class HtmlDocumentStubs : public IHTMLDocument2 {
+class HtmlDocumentStubs : public DispatchStubs<IHTMLDocument2> {
 public:
-    // Notes the call in the log and returns E_NOTIMPL.
-    virtual HRESULT Unimplemented(const char* method) = 0;
-
-    // IDispatch
-    STDMETHODIMP GetTypeInfoCount(UINT* count) override {
-        if (!count)
-            return E_POINTER;
-        *count = 0;
-        return S_OK;
-    }
-    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override {
-        return Unimplemented("IDispatch::GetTypeInfo");
-    }
-    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-        return Unimplemented("IDispatch::GetIDsOfNames");
-    }
-    STDMETHODIMP Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
-                        UINT*) override {
-        return Unimplemented("IDispatch::Invoke");
-    }
-
     // IHTMLDocument
     STDMETHODIMP get_Script(IDispatch**) override {
         return Unimplemented("IHTMLDocument::get_Script");

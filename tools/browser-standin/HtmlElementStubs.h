@@ -4,31 +4,12 @@
 
 #include <mshtml.h>
 
+#include "DispatchStubs.h"
+
 namespace standin {
 
-class HtmlElementStubs : public IHTMLElement {
+class HtmlElementStubs : public DispatchStubs<IHTMLElement> {
 public:
-    // Notes the call in the log and returns E_NOTIMPL.
-    virtual HRESULT Unimplemented(const char* method) = 0;
-
-    // IDispatch
-    STDMETHODIMP GetTypeInfoCount(UINT* count) override {
-        if (!count)
-            return E_POINTER;
-        *count = 0;
-        return S_OK;
-    }
-    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override {
-        return Unimplemented("IDispatch::GetTypeInfo");
-    }
-    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-        return Unimplemented("IDispatch::GetIDsOfNames");
-    }
-    STDMETHODIMP Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
-                        UINT*) override {
-        return Unimplemented("IDispatch::Invoke");
-    }
-
     // IHTMLElement
     STDMETHODIMP setAttribute(BSTR, VARIANT, LONG) override {
         return Unimplemented("IHTMLElement::setAttribute");

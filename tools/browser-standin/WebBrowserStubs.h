@@ -4,31 +4,12 @@
 
 #include <exdisp.h>
 
+#include "DispatchStubs.h"
+
 namespace standin {
 
-class WebBrowserStubs : public IWebBrowser2 {
+class WebBrowserStubs : public DispatchStubs<IWebBrowser2> {
 public:
-    // Notes the call in the log and returns E_NOTIMPL.
-    virtual HRESULT Unimplemented(const char* method) = 0;
-
-    // IDispatch
-    STDMETHODIMP GetTypeInfoCount(UINT* count) override {
-        if (!count)
-            return E_POINTER;
-        *count = 0;
-        return S_OK;
-    }
-    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override {
-        return Unimplemented("IDispatch::GetTypeInfo");
-    }
-    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-        return Unimplemented("IDispatch::GetIDsOfNames");
-    }
-    STDMETHODIMP Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
-                        UINT*) override {
-        return Unimplemented("IDispatch::Invoke");
-    }
-
     // IWebBrowser
     STDMETHODIMP GoBack() override { return Unimplemented("IWebBrowser::GoBack"); }
     STDMETHODIMP GoForward() override { return Unimplemented("IWebBrowser::GoForward"); }
