@@ -8,25 +8,6 @@
 #include "ServerWindow.h"
 
 namespace standin {
-namespace {
-
-const wchar_t* MessageName(UINT message) {
-    switch (message) {
-    case WM_KEYDOWN:
-        return L"WM_KEYDOWN";
-    case WM_KEYUP:
-        return L"WM_KEYUP";
-    case WM_CHAR:
-        return L"WM_CHAR";
-    case WM_SYSKEYDOWN:
-        return L"WM_SYSKEYDOWN";
-    case WM_SYSKEYUP:
-        return L"WM_SYSKEYUP";
-    }
-    return L"other";
-}
-
-} // namespace
 
 HtmlDocument::HtmlDocument(const std::wstring& url, int controlId,
                            std::weak_ptr<ServerWindow> window)
@@ -137,7 +118,7 @@ STDMETHODIMP HtmlDocument::TranslateAccelerator(MSG* message) {
     // normal dispatch, which brings it to the page's window as a key message.
     bool consumed = message->message == WM_KEYDOWN && (message->wParam == VK_TAB || control);
     LogLine(SourceName(controlId_), L"key", L"accelerator")
-        .Add(L"message", MessageName(message->message))
+        .Add(L"message", KeyMessageName(message->message))
         .Hex(L"code", static_cast<unsigned long>(message->wParam))
         .Add(L"ctrl", static_cast<long long>(control))
         .Add(L"target", toServer ? L"server" : L"other")

@@ -100,6 +100,25 @@ std::wstring SourceName(int controlId) {
     return L"b" + std::to_wstring(controlId);
 }
 
+const wchar_t* KeyMessageName(UINT message) {
+    switch (message) {
+    case WM_KEYDOWN:
+        return L"WM_KEYDOWN";
+    case WM_KEYUP:
+        return L"WM_KEYUP";
+    case WM_CHAR:
+        return L"WM_CHAR";
+    case WM_SYSKEYDOWN:
+        return L"WM_SYSKEYDOWN";
+    case WM_SYSKEYUP:
+        return L"WM_SYSKEYUP";
+    case WM_SYSCHAR:
+        return L"WM_SYSCHAR";
+    default:
+        return L"other";
+    }
+}
+
 HRESULT LogUnimplemented(int controlId, const char* method) {
     LogLine(SourceName(controlId), L"call", L"unimplemented")
         .Add(L"method", std::wstring(method, method + std::strlen(method)))

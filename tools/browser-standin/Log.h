@@ -32,6 +32,9 @@ private:
 
 std::wstring SourceName(int controlId);
 
+// The name of a keyboard message for the log ("other" for anything else).
+const wchar_t* KeyMessageName(UINT message);
+
 // Notes a call of a method the stand-in does not model; returns E_NOTIMPL.
 HRESULT LogUnimplemented(int controlId, const char* method);
 

@@ -59,24 +59,6 @@ HFONT MakeFont(int height, int weight) {
                        DEFAULT_PITCH | FF_SWISS, L"Arial");
 }
 
-const wchar_t* KeyMessageName(UINT message) {
-    switch (message) {
-    case WM_KEYDOWN:
-        return L"WM_KEYDOWN";
-    case WM_KEYUP:
-        return L"WM_KEYUP";
-    case WM_CHAR:
-        return L"WM_CHAR";
-    case WM_SYSKEYDOWN:
-        return L"WM_SYSKEYDOWN";
-    case WM_SYSKEYUP:
-        return L"WM_SYSKEYUP";
-    case WM_SYSCHAR:
-        return L"WM_SYSCHAR";
-    }
-    return nullptr;
-}
-
 } // namespace
 
 ServerWindow::ServerWindow(int controlId)
