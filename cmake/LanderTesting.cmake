@@ -27,3 +27,18 @@ function(lander_add_gtest target)
     lander_add_wine_test(${target})
   endif()
 endfunction()
+
+# lander_add_sim_gtest(<target> SOURCES ... [LIBRARIES ...])
+# A GoogleTest executable run under Wine while the platform stand-in serves on
+# a free port (LANDER_SIM_PORT) with its state folder in LANDER_SIM_STATE.
+function(lander_add_sim_gtest target)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
+  lander_track_resources()
+  add_executable(${target} ${ARG_SOURCES} ${LANDER_RESOURCES})
+  target_link_libraries(${target} PRIVATE ${ARG_LIBRARIES} gtest_main)
+  add_test(NAME ${target}
+    COMMAND ${CMAKE_SOURCE_DIR}/cmake/with-platform-sim.sh ${LANDER_WINE_ROOT}/sim/${target}
+            ${LANDER_WINE_TEST} $<TARGET_FILE:${target}>)
+  set_tests_properties(${target} PROPERTIES TIMEOUT 300
+    ENVIRONMENT "LANDER_WINE_ROOT=${LANDER_WINE_ROOT}")
+endfunction()

@@ -7,6 +7,9 @@
 #include <exdispid.h>
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 namespace {
 
 using test::EventArgs;
@@ -244,6 +247,130 @@ TEST(WebBrowserBaseSite, InPlaceActivationWaitsForTheOwner) {
     RecordingHost host;
     EXPECT_EQ(S_FALSE, host.CanInPlaceActivate());
     EXPECT_FALSE(host.InPlacePermitted());
+}
+
+TEST(WebBrowserBaseSite, MonikerAndContainerAreRefusedWithNullResults) {
+    RecordingHost host;
+    IOleClientSite* site = &host;
+    IMoniker* moniker = reinterpret_cast<IMoniker*>(1);
+    EXPECT_EQ(E_NOTIMPL,
+              site->GetMoniker(OLEGETMONIKER_ONLYIFTHERE, OLEWHICHMK_CONTAINER, &moniker));
+    EXPECT_EQ(nullptr, moniker);
+    IOleContainer* container = reinterpret_cast<IOleContainer*>(1);
+    EXPECT_EQ(E_FAIL, site->GetContainer(&container));
+    EXPECT_EQ(nullptr, container);
+}
+
+struct Answer {
+    const char* call;
+    std::function<HRESULT()> make;
+};
+
+// Each call goes through the interface the control would use.
+void ExpectAnswers(HRESULT expected, const std::vector<Answer>& answers) {
+    for (const Answer& answer : answers)
+        EXPECT_EQ(expected, answer.make()) << answer.call;
+}
+
+TEST(WebBrowserBaseSite, CustomisationCallsAreDeclined) {
+    RecordingHost host;
+    LONG before = host.RefCount();
+    IDispatch* dispatch = &host;
+    IOleInPlaceSite* site = &host;
+    IOleInPlaceFrame* frame = &host;
+    IDocHostUIHandler* handler = &host;
+
+    UINT typeInfoCount = 0;
+    ITypeInfo* typeInfo = nullptr;
+    wchar_t nameText[] = L"Navigate";
+    LPOLESTR name = nameText;
+    DISPID id = 0;
+    const SIZE scroll{5, 5};
+    OLEMENUGROUPWIDTHS menuWidths{};
+    MSG msg{};
+    POINT point{};
+    RECT rect{0, 0, 10, 10};
+    LPOLESTR keyPath = nullptr;
+    IDropTarget* dropTarget = nullptr;
+    IDispatch* external = nullptr;
+    wchar_t urlText[] = L"http://a/";
+    LPWSTR translated = nullptr;
+    IDataObject* filtered = nullptr;
+
+    const std::vector<Answer> declined = {
+        {"GetTypeInfoCount", [&] { return dispatch->GetTypeInfoCount(&typeInfoCount); }},
+        {"GetTypeInfo", [&] { return dispatch->GetTypeInfo(0, LOCALE_USER_DEFAULT, &typeInfo); }},
+        {"GetIDsOfNames",
+         [&] { return dispatch->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id); }},
+        {"site ContextSensitiveHelp", [&] { return site->ContextSensitiveHelp(TRUE); }},
+        {"site Scroll", [&] { return site->Scroll(scroll); }},
+        {"frame InsertMenus", [&] { return frame->InsertMenus(nullptr, &menuWidths); }},
+        {"frame SetMenu", [&] { return frame->SetMenu(nullptr, nullptr, nullptr); }},
+        {"frame RemoveMenus", [&] { return frame->RemoveMenus(nullptr); }},
+        {"frame SetStatusText", [&] { return frame->SetStatusText(L"Done"); }},
+        {"frame EnableModeless", [&] { return frame->EnableModeless(FALSE); }},
+        {"frame TranslateAccelerator", [&] { return frame->TranslateAccelerator(&msg, 0); }},
+        {"frame ContextSensitiveHelp", [&] { return frame->ContextSensitiveHelp(TRUE); }},
+        {"ShowContextMenu", [&] { return handler->ShowContextMenu(0, &point, nullptr, nullptr); }},
+        {"ShowUI", [&] { return handler->ShowUI(0, nullptr, nullptr, frame, nullptr); }},
+        {"HideUI", [&] { return handler->HideUI(); }},
+        {"UpdateUI", [&] { return handler->UpdateUI(); }},
+        {"handler EnableModeless", [&] { return handler->EnableModeless(TRUE); }},
+        {"OnDocWindowActivate", [&] { return handler->OnDocWindowActivate(TRUE); }},
+        {"OnFrameWindowActivate", [&] { return handler->OnFrameWindowActivate(TRUE); }},
+        {"ResizeBorder", [&] { return handler->ResizeBorder(&rect, frame, TRUE); }},
+        {"handler TranslateAccelerator",
+         [&] { return handler->TranslateAccelerator(&msg, nullptr, 0); }},
+        {"GetOptionKeyPath", [&] { return handler->GetOptionKeyPath(&keyPath, 0); }},
+        {"GetDropTarget", [&] { return handler->GetDropTarget(nullptr, &dropTarget); }},
+        {"GetExternal", [&] { return handler->GetExternal(&external); }},
+        {"TranslateUrl", [&] { return handler->TranslateUrl(0, urlText, &translated); }},
+        {"FilterDataObject", [&] { return handler->FilterDataObject(nullptr, &filtered); }},
+    };
+    ExpectAnswers(E_NOTIMPL, declined);
+    // Declining hands nothing out.
+    EXPECT_EQ(nullptr, typeInfo);
+    EXPECT_EQ(nullptr, keyPath);
+    EXPECT_EQ(nullptr, dropTarget);
+    EXPECT_EQ(nullptr, external);
+    EXPECT_EQ(nullptr, translated);
+    EXPECT_EQ(nullptr, filtered);
+    EXPECT_EQ(before, host.RefCount());
+}
+
+TEST(WebBrowserBaseSite, NotificationsAndLayoutRequestsAreAccepted) {
+    RecordingHost host;
+    LONG before = host.RefCount();
+    IOleClientSite* client = &host;
+    IOleInPlaceSite* site = &host;
+    IOleInPlaceFrame* frame = &host;
+    const RECT moved{10, 10, 50, 50};
+    BORDERWIDTHS widths{1, 2, 3, 4};
+
+    const std::vector<Answer> accepted = {
+        {"SaveObject", [&] { return client->SaveObject(); }},
+        {"ShowObject", [&] { return client->ShowObject(); }},
+        {"OnShowWindow", [&] { return client->OnShowWindow(TRUE); }},
+        {"RequestNewObjectLayout", [&] { return client->RequestNewObjectLayout(); }},
+        {"OnInPlaceActivate", [&] { return site->OnInPlaceActivate(); }},
+        {"OnUIActivate", [&] { return site->OnUIActivate(); }},
+        {"OnUIDeactivate", [&] { return site->OnUIDeactivate(FALSE); }},
+        {"OnInPlaceDeactivate", [&] { return site->OnInPlaceDeactivate(); }},
+        {"DiscardUndoState", [&] { return site->DiscardUndoState(); }},
+        {"DeactivateAndUndo", [&] { return site->DeactivateAndUndo(); }},
+        {"OnPosRectChange", [&] { return site->OnPosRectChange(&moved); }},
+        {"RequestBorderSpace", [&] { return frame->RequestBorderSpace(&widths); }},
+        {"SetBorderSpace", [&] { return frame->SetBorderSpace(&widths); }},
+        {"SetActiveObject", [&] { return frame->SetActiveObject(nullptr, L"browser"); }},
+    };
+    ExpectAnswers(S_OK, accepted);
+    // Being told of the control's own activation is no permission to
+    // activate: that waits for the owner.
+    EXPECT_EQ(S_FALSE, site->CanInPlaceActivate());
+    EXPECT_FALSE(host.IsActivated());
+    EXPECT_FALSE(host.InPlacePermitted());
+    EXPECT_TRUE(IsRectEmpty(&host.ControlRect()));
+    EXPECT_EQ(before, host.RefCount());
 }
 
 TEST(WebBrowserBaseSite, HostInfoAddsOnlyTheOuterBorderFlag) {

@@ -46,6 +46,18 @@ LinkInfo ReadLink(const std::wstring& path) {
     return info;
 }
 
+// Saves a shortcut at path that starts target, as a player or another
+// program might have left it.
+bool WriteLink(const std::wstring& path, const std::wstring& target) {
+    fw::ComPtr<IShellLinkW> link;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                link.PutVoid())))
+        return false;
+    fw::ComPtr<IPersistFile> file = link.As<IPersistFile>(IID_IPersistFile);
+    return file && SUCCEEDED(link->SetPath(target.c_str())) &&
+           SUCCEEDED(link->SetArguments(L"elsewhere")) && SUCCEEDED(file->Save(path.c_str(), TRUE));
+}
+
 std::wstring RegistryString(HKEY root, const wchar_t* key, const wchar_t* value) {
     wchar_t data[MAX_PATH] = {};
     DWORD bytes = sizeof(data);
@@ -126,6 +138,33 @@ TEST_F(FirstStart, LaterRunRestoresDeletedShortcuts) {
     RunFirstStartSetup();
     EXPECT_EQ(Installed(), ReadLink(DesktopLink()).target);
     EXPECT_EQ(Installed(), ReadLink(MenuFolder() + L"\\《Vorrak》.lnk").target);
+}
+
+TEST_F(FirstStart, LaterRunKeepsDesktopShortcutButRewritesStartMenu) {
+    RunFirstStartSetup();
+    // Point every shortcut at another existing program.
+    const std::wstring other = GetDataDir() + L"elsewhere.exe";
+    test::WriteBytes(other, "another program");
+    const std::wstring menu = MenuFolder() + L"\\《Vorrak》.lnk";
+    const std::wstring uninstall = MenuFolder() + L"\\卸载-《Vorrak》.lnk";
+    for (const std::wstring& path : {DesktopLink(), menu, uninstall}) {
+        ASSERT_TRUE(WriteLink(path, other));
+        ASSERT_EQ(other, ReadLink(path).target);
+    }
+
+    RunFirstStartSetup();
+
+    // The desktop shortcut is the player's once it exists.
+    LinkInfo desktop = ReadLink(DesktopLink());
+    EXPECT_EQ(other, desktop.target);
+    EXPECT_EQ(L"elsewhere", desktop.arguments);
+    // The Start-menu shortcuts are written on every run.
+    LinkInfo start = ReadLink(menu);
+    EXPECT_EQ(Installed(), start.target);
+    EXPECT_EQ(L"1", start.arguments);
+    LinkInfo remove = ReadLink(uninstall);
+    EXPECT_EQ(Installed(), remove.target);
+    EXPECT_EQ(L"-u", remove.arguments);
 }
 
 TEST_F(FirstStart, InstalledCopyOfTheSameVersionIsNotReplaced) {

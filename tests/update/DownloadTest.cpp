@@ -7,6 +7,7 @@
 #include "app/Settings.h"
 #include "framework/Handles.h"
 #include "framework/Strings.h"
+#include "tests/support/PlatformSim.h"
 #include "tests/update/UpdateTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -16,35 +17,16 @@
 
 namespace {
 
-std::wstring Env(const wchar_t* name) {
-    wchar_t value[1024] = {};
-    DWORD n = GetEnvironmentVariableW(name, value, 1024);
-    return n > 0 && n < 1024 ? value : L"";
-}
-
-// The stand-in's folder, given as a Linux path, seen through Wine's Z: drive.
-std::wstring SimState(const wchar_t* file) {
-    std::wstring path = L"Z:" + Env(L"LANDER_SIM_STATE") + L"/" + file;
-    for (wchar_t& c : path)
-        if (c == L'/')
-            c = L'\\';
-    return path;
-}
-
-std::wstring SimBase() {
-    return L"http://127.0.0.1:" + Env(L"LANDER_SIM_PORT");
-}
-
 const wchar_t kQuery[] = L"getClientVersion.php?p=morvane&g=vrk&v=";
 
 class AgainstStandIn : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_FALSE(Env(L"LANDER_SIM_PORT").empty()) << "run through with-platform-sim.sh";
+        ASSERT_TRUE(test::SimRunning()) << "run through cmake/with-platform-sim.sh";
         ASSERT_TRUE(test::MakeDirectories(GetDataDir() + L"res"));
         test::RemoveTree(test::AppDataFolder() + L"\\cache");
         payload_ = MakePayload(5000);
-        payloadPath_ = SimState(L"new.exe");
+        payloadPath_ = test::SimState(L"new.exe");
         test::WriteBytes(payloadPath_, payload_);
     }
     void TearDown() override {
@@ -61,10 +43,10 @@ protected:
 
     // Replaced whole, so that the stand-in never reads half a file.
     static void Configure(const std::string& json) {
-        std::wstring temp = SimState(L"config.tmp");
+        std::wstring temp = test::SimState(L"config.tmp");
         test::WriteBytes(temp, json);
-        ASSERT_TRUE(
-            MoveFileExW(temp.c_str(), SimState(L"config.json").c_str(), MOVEFILE_REPLACE_EXISTING));
+        ASSERT_TRUE(MoveFileExW(temp.c_str(), test::SimState(L"config.json").c_str(),
+                                MOVEFILE_REPLACE_EXISTING));
     }
 
     void ServeDownload(const std::string& extra) {
@@ -75,7 +57,7 @@ protected:
         Configure("{\"download_file\": \"" + file + "\"" + extra + "}");
     }
 
-    std::wstring DownloadAddress() const { return SimBase() + L"/download/vrk_client.exe"; }
+    std::wstring DownloadAddress() const { return test::SimBase() + L"/download/vrk_client.exe"; }
 
     CUpdateModule MakeModule() {
         return CUpdateModule(L"\\q7vktmp.exe", L"\\morvane\\vrk\\",
@@ -96,7 +78,7 @@ TEST_F(AgainstStandIn, RefusalsEndTheCheck) {
         test::RemoveTree(UpdateLogPath());
         Configure(std::string("{\"version_reply\": \"") + reply + "\"}");
         CUpdateModule module = MakeModule();
-        EXPECT_FALSE(module.CheckVersion(SimBase() + L"/showMiniIndex", kQuery, L"1.0.0.1"));
+        EXPECT_FALSE(module.CheckVersion(test::SimBase() + L"/showMiniIndex", kQuery, L"1.0.0.1"));
         Lines expected = {L"Http QueryInfoStatusCode:200",
                           L"Server response check version msg:" + fw::ToWide(reply),
                           L"Finish Update.", L"====================="};
@@ -107,16 +89,16 @@ TEST_F(AgainstStandIn, RefusalsEndTheCheck) {
 TEST_F(AgainstStandIn, AddressReplyIsKeptAndVersionTravelsUnencoded) {
     Configure("{\"version_reply\": \"{base}/download/vrk_client.exe\"}");
     CUpdateModule module = MakeModule();
-    ASSERT_TRUE(module.CheckVersion(SimBase() + L"/showMiniIndex", kQuery, L"1, 0, 0, 1"));
+    ASSERT_TRUE(module.CheckVersion(test::SimBase() + L"/showMiniIndex", kQuery, L"1, 0, 0, 1"));
     EXPECT_EQ(DownloadAddress(), module.Reply());
-    EXPECT_EQ(SimBase() + L"/showMiniIndex/" + kQuery + L"1, 0, 0, 1", module.CheckAddress());
+    EXPECT_EQ(test::SimBase() + L"/showMiniIndex/" + kQuery + L"1, 0, 0, 1", module.CheckAddress());
     Lines expected = {L"Http QueryInfoStatusCode:200",
                       L"Server response check version msg:" + DownloadAddress()};
     EXPECT_EQ(expected, test::UpdateLogMessages());
 
     // The address is formed unencoded; the internet layer may still escape
     // the spaces on the wire, as Wine's does.
-    std::string requests = test::ReadBytes(SimState(L"requests.log"));
+    std::string requests = test::ReadBytes(test::SimState(L"requests.log"));
     for (size_t at; (at = requests.find("%20")) != std::string::npos;)
         requests.replace(at, 3, " ");
     EXPECT_NE(std::string::npos,
@@ -128,21 +110,21 @@ TEST_F(AgainstStandIn, ReplyInTheAnsiCodePageIsConverted) {
     // "http://" followed by the two GBK bytes of a Chinese character.
     Configure("{\"version_reply\": \"http://\\u4e2d\", \"version_encoding\": \"gbk\"}");
     CUpdateModule module = MakeModule();
-    ASSERT_TRUE(module.CheckVersion(SimBase() + L"/showMiniIndex", kQuery, L"1.0.0.1"));
+    ASSERT_TRUE(module.CheckVersion(test::SimBase() + L"/showMiniIndex", kQuery, L"1.0.0.1"));
     EXPECT_EQ(fw::ToWide(std::string("http://\xD6\xD0"), CP_THREAD_ACP), module.Reply());
 }
 
 TEST_F(AgainstStandIn, ErrorStatusAndOversizedReplyAreRefused) {
     Configure("{\"version_status\": 500}");
     CUpdateModule module = MakeModule();
-    EXPECT_FALSE(module.CheckVersion(SimBase() + L"/showMiniIndex", kQuery, L"1.0.0.1"));
+    EXPECT_FALSE(module.CheckVersion(test::SimBase() + L"/showMiniIndex", kQuery, L"1.0.0.1"));
     Lines expected = {L"Http QueryInfoStatusCode:500", L"Server response check version msg:",
                       L"Finish Update.", L"====================="};
     EXPECT_EQ(expected, test::UpdateLogMessages());
 
     test::RemoveTree(UpdateLogPath());
     Configure("{\"version_reply\": \"http://127.0.0.1/" + std::string(1100, 'a') + "\"}");
-    EXPECT_FALSE(module.CheckVersion(SimBase() + L"/showMiniIndex", kQuery, L"1.0.0.1"));
+    EXPECT_FALSE(module.CheckVersion(test::SimBase() + L"/showMiniIndex", kQuery, L"1.0.0.1"));
     expected[0] = L"Http QueryInfoStatusCode:200";
     EXPECT_EQ(expected, test::UpdateLogMessages());
     EXPECT_EQ(L"", module.Reply());

@@ -125,7 +125,7 @@ TEST(UpdateModulePaths, CacheFolderIsMadeAndStaleDownloadDeleted) {
     {
         CUpdateModule module(L"\\q7vktmp.exe", L"\\morvane\\vrk\\");
         EXPECT_EQ(cacheFolder + L"\\q7vktmp.exe", module.CacheFile());
-        EXPECT_EQ(test::AppDataFolder() + L"\\morvane\\vrk\\" + test::RunningExecutableName(),
+        EXPECT_EQ(test::AppDataFolder() + L"\\morvane\\vrk\\" + fw::ModuleFileName(),
                   module.InstallFile());
         EXPECT_EQ(L"\\morvane\\vrk\\", module.DataFolder());
         EXPECT_TRUE(test::FileExists(cacheFolder));

@@ -2,6 +2,7 @@
 // time stamps, and the folders the update pass works in.
 #pragma once
 
+#include "framework/Paths.h"
 #include "update/UpdateLog.h"
 #include "tests/support/TestFiles.h"
 
@@ -33,16 +34,7 @@ inline std::vector<std::wstring> UpdateLogMessages() {
 }
 
 inline std::wstring AppDataFolder() {
-    wchar_t folder[MAX_PATH] = {};
-    SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder);
-    return folder;
-}
-
-inline std::wstring RunningExecutableName() {
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring full(path);
-    return full.substr(full.find_last_of(L'\\') + 1);
+    return fw::ShellFolderPath(CSIDL_APPDATA);
 }
 
 } // namespace test

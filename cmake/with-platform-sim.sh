@@ -12,7 +12,7 @@ rm -rf "$state"
 mkdir -p "$state"
 echo '{}' >"$state/config.json"
 
-coproc SIM { exec python3 "$here/../../tools/platform-sim/platform_sim.py" --port 0 \
+coproc SIM { exec python3 "$here/../tools/platform-sim/platform_sim.py" --port 0 \
   --config "$state/config.json" --log "$state/requests.log"; }
 sim_pid=$SIM_PID
 trap 'kill "$sim_pid" 2>/dev/null; wait "$sim_pid" 2>/dev/null' EXIT
