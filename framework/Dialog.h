@@ -20,9 +20,6 @@ public:
 
     BOOL PreTranslateMessage(MSG* msg) override;
 
-    UINT TemplateId() const { return templateId_; }
-    bool IsModal() const { return modal_; }
-
 protected:
     // Runs once the controls exist, before the dialog is first shown. The base
     // binds the controls (DoDataExchange); answer TRUE to let the system set

@@ -36,7 +36,6 @@ public:
 
     // The executable's file name without its extension.
     const std::wstring& AppName() const { return appName_; }
-    const std::wstring& RegistryKey() const { return registryKey_; }
 
     void SetExitCode(int code) { exitCode_ = code; }
 
