@@ -2,6 +2,10 @@
 # and an application-data folder of its own inside the build tree.
 set(LANDER_WINE_ROOT ${CMAKE_BINARY_DIR}/wine CACHE PATH "Wine prefixes of the tests")
 set(LANDER_WINE_TEST ${CMAKE_SOURCE_DIR}/cmake/wine-test.sh)
+# Every test that starts Wine learns the prefixes' folder and which Wine runs
+# this tree's executables (32-bit for i686, 64-bit for x86_64).
+set(LANDER_WINE_TEST_ENV "LANDER_WINE_ROOT=${LANDER_WINE_ROOT}"
+    "LANDER_WINE_ARCH=${CMAKE_SYSTEM_PROCESSOR}")
 
 # lander_add_wine_test(<target> [TIMEOUT seconds])
 function(lander_add_wine_test target)
@@ -11,7 +15,7 @@ function(lander_add_wine_test target)
   endif()
   add_test(NAME ${target} COMMAND ${LANDER_WINE_TEST} $<TARGET_FILE:${target}>)
   set_tests_properties(${target} PROPERTIES TIMEOUT ${ARG_TIMEOUT}
-    ENVIRONMENT "LANDER_WINE_ROOT=${LANDER_WINE_ROOT}")
+    ENVIRONMENT "${LANDER_WINE_TEST_ENV}")
 endfunction()
 
 # lander_add_gtest(<target> SOURCES ... [LIBRARIES ...] [TIMEOUT seconds])
@@ -40,5 +44,5 @@ function(lander_add_sim_gtest target)
     COMMAND ${CMAKE_SOURCE_DIR}/cmake/with-platform-sim.sh ${LANDER_WINE_ROOT}/sim/${target}
             ${LANDER_WINE_TEST} $<TARGET_FILE:${target}>)
   set_tests_properties(${target} PROPERTIES TIMEOUT 300
-    ENVIRONMENT "LANDER_WINE_ROOT=${LANDER_WINE_ROOT}")
+    ENVIRONMENT "${LANDER_WINE_TEST_ENV}")
 endfunction()

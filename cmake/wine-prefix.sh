@@ -5,7 +5,10 @@
 #   lander_redirect_appdata PREFIX DIR   the prefix's application-data folder
 #                                        becomes the Linux folder DIR
 #   lander_ensure_display            starts a private Xvfb when DISPLAY is unset
+#   lander_test_arch                 prints the build the tests run: i686 or x86_64
+#   lander_use_wine ARCH             makes wine, wineboot and wineserver those of ARCH
 
+lander_cmake_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 export WINEDEBUG=${WINEDEBUG:--all}
 # No Mono or HTML engine download prompts, and no desktop menu entries: Wine's
 # menu builder would copy every shortcut a test makes into the Linux home.
@@ -13,6 +16,28 @@ export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree=;mshtml=;winemenubuilder.exe
 
 # Font families the program and Wine's dialogs ask for, served by a CJK font so
 # that Chinese text is not drawn as boxes.
+# The shipped program is 32-bit, and the tests run it under 32-bit Wine. Some
+# kernels cannot execute 32-bit programs at all; there the tests run the
+# x86_64 build under 64-bit Wine instead. LANDER_TEST_ARCH=i686 or x86_64
+# overrides what the 32-bit loader's trial says.
+lander_test_arch() {
+  case ${LANDER_TEST_ARCH:-} in
+    i686 | x86_64) echo "$LANDER_TEST_ARCH" ;;
+    "") if /usr/lib/wine/wine --version >/dev/null 2>&1; then echo i686; else echo x86_64; fi ;;
+    *) echo "LANDER_TEST_ARCH must be i686 or x86_64, not '$LANDER_TEST_ARCH'" >&2; return 1 ;;
+  esac
+}
+
+# Debian's wine and wineboot take the 32-bit loader whenever it is installed,
+# even where it cannot run; for x86_64 the wrappers in cmake/wine64 call the
+# 64-bit loader and server directly.
+lander_use_wine() {
+  if [[ $1 == x86_64 ]]; then
+    export WINELOADER=/usr/lib/wine/wine64 WINESERVER=/usr/lib/wine/wineserver64 WINEARCH=win64
+    [[ :$PATH: == *":$lander_cmake_dir/wine64:"* ]] || export PATH=$lander_cmake_dir/wine64:$PATH
+  fi
+}
+
 lander_font_replacements() {
   local prefix=$1 family
   for family in "MS Shell Dlg" "MS Shell Dlg 2" "Tahoma" "Arial" "arial" "SimSun" \
@@ -106,3 +131,7 @@ lander_ensure_display() {
 lander_stop_display() {
   [[ -n ${LANDER_XVFB_PID:-} ]] && kill "$LANDER_XVFB_PID" 2>/dev/null || true
 }
+
+# Test scripts run for one build tree, whose architecture ctest passes here.
+[[ -n ${LANDER_WINE_ARCH:-} ]] && lander_use_wine "$LANDER_WINE_ARCH"
+true

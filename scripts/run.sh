@@ -2,12 +2,19 @@
 # Builds the program and starts it under Wine, as a player would, with the
 # platform stand-in serving the start page and the update service on
 # 127.0.0.1:28080. Uses a Wine prefix of its own in build/wine/run; without a
-# display it runs on a private X server and saves a screenshot instead.
+# display it runs on a private X server and saves a screenshot instead. Where
+# 32-bit Wine cannot run, it runs the x86_64 build under 64-bit Wine.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/build.sh"
 build=${LANDER_BUILD_DIR:-$top/build}
 source "$top/cmake/wine-prefix.sh"
+arch=$(lander_test_arch)
+if [[ $arch == x86_64 ]]; then
+  echo "this machine runs the x86_64 build under 64-bit Wine (the shipped file is $build/Lander_Q7.exe)"
+  build=$build-x86_64
+fi
+lander_use_wine "$arch"
 
 root=$build/wine
 lander_template_prefix "$root"

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake make g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix mingw-w64-tools
   libz-mingw-w64-dev googletest
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine64
   wine wine32:i386 xvfb xauth x11-utils imagemagick
   python3 python3-pil fonts-wqy-microhei
   clang libclang-rt-14-dev libgtest-dev zlib1g-dev
