@@ -30,23 +30,6 @@ LRESULT CALLBACK CountClears(HWND window, UINT msg, WPARAM wParam, LPARAM lParam
     return DefWindowProcW(window, msg, wParam, lParam);
 }
 
-// Starts clearings at once, for a window that counts their completions.
-void ClearCache(int clearings) {
-    cachecleaner::outputDebugString = RecordLine;
-    g_lines.clear();
-    g_cleared = 0;
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = CountClears;
-    windowClass.lpszClassName = L"CacheClearingTestWindow";
-    RegisterClassW(&windowClass);
-    HWND window = CreateWindowW(windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
-                                nullptr, nullptr, nullptr);
-    for (int i = 0; i < clearings; ++i)
-        StartCacheClearWorker(window);
-    EXPECT_TRUE(test::PumpUntil([&] { return g_cleared == clearings; }, 30000));
-    DestroyWindow(window);
-}
-
 bool InCache(const wchar_t* url) {
     DWORD size = 0;
     return !GetUrlCacheEntryInfoW(url, nullptr, &size) &&
@@ -56,9 +39,9 @@ bool InCache(const wchar_t* url) {
 TEST(CacheClearing, EmptiesCacheButKeepsCookiesAndDesktopIni) {
     cachecleaner::outputDebugString = RecordLine;
     EXPECT_FALSE(cachecleaner::DeleteUrlCacheEntries()) << "the cache is still empty";
-    std::vector<std::wstring> emptyCache{L"*******第一次查找缓存:未找到缓存。************\r\n",
-                                         L"*******第二次查找缓存:未找到缓存。************\r\n"};
-    EXPECT_EQ(emptyCache, g_lines);
+    std::wstring none[] = {L"*******第一次查找缓存:未找到缓存。************\r\n",
+                           L"*******第二次查找缓存:未找到缓存。************\r\n"};
+    EXPECT_EQ(std::vector<std::wstring>(none, none + 2), g_lines);
     const wchar_t* urls[] = {L"http://127.0.0.1/game.js", L"Cookie:player@127.0.0.1/"};
     for (const wchar_t* url : urls) {
         wchar_t file[MAX_PATH] = {};
@@ -68,39 +51,44 @@ TEST(CacheClearing, EmptiesCacheButKeepsCookiesAndDesktopIni) {
         ASSERT_TRUE(CommitUrlCacheEntryW(url, file, {}, {}, type, nullptr, 0, nullptr, nullptr));
     }
     EXPECT_TRUE(cachecleaner::DeleteUrlCacheEntries());
-    EXPECT_FALSE(InCache(urls[0]));
-    EXPECT_TRUE(InCache(urls[1]));
+    EXPECT_TRUE(!InCache(urls[0]) && InCache(urls[1]));
 
     wchar_t path[MAX_PATH] = {};
-    SHGetFolderPathW(nullptr, CSIDL_INTERNET_CACHE | CSIDL_FLAG_CREATE, nullptr, 0, path);
-    std::wstring folder = path;
-    const wchar_t* kept[] = {L"desktop.ini", L"In\\DESKTOP.INI"};
-    const wchar_t* gone[] = {L"a.js", L"In\\b.htm", L"Gone\\Deeper\\e.txt"};
-    // Once alone, then two clearings at once on the same files.
-    std::vector<std::wstring> alone;
+    SHGetFolderPathW(nullptr, CSIDL_INTERNET_CACHE, nullptr, 0, path);
+    std::wstring folder = path, kept[] = {L"\\desktop.ini", L"\\In\\DESKTOP.INI"},
+                 gone[] = {L"\\a.js", L"\\In\\b.htm", L"\\Gone\\Deeper\\e.txt"};
+    HWND window = CreateWindowW(L"Static", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, 0, 0, 0);
+    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountClears));
+    // Once alone, with its lines checked, then two clearings at once.
     for (int clearings : {1, 2}) {
         test::MakeDirectories(folder + L"\\Gone\\Deeper");
         test::MakeDirectories(folder + L"\\In");
-        for (const wchar_t* name : kept)
-            test::WriteBytes(folder + L"\\" + name, "kept");
-        for (const wchar_t* name : gone) {
-            test::WriteBytes(folder + L"\\" + name, "read-only");
-            SetFileAttributesW((folder + L"\\" + name).c_str(), FILE_ATTRIBUTE_READONLY);
+        for (const std::wstring& name : kept)
+            test::WriteBytes(folder + name, "kept");
+        for (const std::wstring& name : gone) {
+            test::WriteBytes(folder + name, "read-only");
+            SetFileAttributesW((folder + name).c_str(), FILE_ATTRIBUTE_READONLY);
         }
-        ClearCache(clearings);
-        if (clearings == 1)
-            alone = g_lines;
-        for (const wchar_t* name : kept)
-            EXPECT_TRUE(test::FileExists(folder + L"\\" + name)) << name;
-        for (const wchar_t* name : {L"a.js", L"In\\b.htm", L"Gone"})
-            EXPECT_FALSE(test::FileExists(folder + L"\\" + name)) << name;
+        g_lines.clear();
+        g_cleared = 0;
+        for (int i = 0; i < clearings; ++i)
+            StartCacheClearWorker(window);
+        EXPECT_TRUE(test::PumpUntil([&] { return g_cleared == clearings; }, 30000));
+        for (const std::wstring& name : kept)
+            EXPECT_TRUE(test::FileExists(folder + name)) << name;
+        for (const std::wstring& name : {gone[0], gone[1], std::wstring(L"\\Gone")})
+            EXPECT_FALSE(test::FileExists(folder + name)) << name;
+        if (clearings > 1)
+            break;
+        ASSERT_LE(3u, g_lines.size());
+        EXPECT_EQ(none[0], g_lines[0]);
+        EXPECT_EQ(0u, g_lines[1].find(L"*******第二次查找缓存:缓存大小为:")) << "the cookie";
+        EXPECT_EQ(L"临时文件夹路径为:" + folder + L"\r\n", g_lines[2]);
+        for (std::wstring item : {folder, folder + L"\\Gone\\Deeper", std::wstring(L"e.txt")})
+            EXPECT_EQ(
+                1, std::count(g_lines.begin(), g_lines.end(), L"开始清理" + item + L"文件夹\r\n"));
     }
-    ASSERT_LE(3u, alone.size());
-    EXPECT_EQ(emptyCache[0], alone[0]);
-    EXPECT_EQ(0u, alone[1].find(L"*******第二次查找缓存:缓存大小为:")) << "the cookie stays";
-    EXPECT_EQ(L"临时文件夹路径为:" + folder + L"\r\n", alone[2]);
-    for (std::wstring item : {folder, folder + L"\\Gone\\Deeper", std::wstring(L"e.txt")})
-        EXPECT_EQ(1, std::count(alone.begin(), alone.end(), L"开始清理" + item + L"文件夹\r\n"));
+    DestroyWindow(window);
 }
 
 } // namespace

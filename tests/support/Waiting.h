@@ -4,8 +4,6 @@
 
 #include "framework/Handles.h"
 
-#include <windows.h>
-
 #include <string>
 
 namespace test {
@@ -13,8 +11,7 @@ namespace test {
 // Runs this thread's message loop until done() holds; false after ms.
 template <typename Done> bool PumpUntil(Done done, DWORD ms) {
     for (DWORD start = GetTickCount(); !done(); Sleep(10)) {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        for (MSG msg; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);)
             DispatchMessageW(&msg);
         if (GetTickCount() - start > ms)
             return false;
@@ -22,17 +19,14 @@ template <typename Done> bool PumpUntil(Done done, DWORD ms) {
     return true;
 }
 
-// Starts a process (exe, or the first word of commandLine when exe is null)
-// in the folder C:\; an empty handle when it did not start.
+// Starts exe (or the first word of commandLine) in the folder C:\.
 inline fw::UniqueHandle StartProcess(const wchar_t* exe, std::wstring commandLine) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
-    commandLine.push_back(L'\0');
-    if (!CreateProcessW(exe, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, L"C:\\",
-                        &startup, &process))
-        return fw::UniqueHandle();
-    CloseHandle(process.hThread);
+    CreateProcessW(exe, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, L"C:\\", &startup,
+                   &process);
+    fw::UniqueHandle thread(process.hThread);
     return fw::UniqueHandle(process.hProcess);
 }
 
