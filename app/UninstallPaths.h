@@ -37,10 +37,10 @@ struct ShortcutPaths {
 };
 
 struct ShortcutNames {
-    std::wstring gameName;       // string 102
-    std::wstring platformFolder; // string 105
-    std::wstring uninstallName;  // string 109
-    std::wstring publisher;      // string 125
+    std::wstring gameName;       // IDS_GAME_NAME
+    std::wstring platformFolder; // IDS_PLATFORM_NAME
+    std::wstring uninstallName;  // IDS_UNINSTALL_NAME
+    std::wstring publisher;      // IDS_SHORTCUT_PLATFORM_NAME
 };
 
 ShortcutPaths ComposeShortcutPaths(const std::wstring& desktopFolder,
