@@ -67,7 +67,8 @@ TEST(GameFrame, FollowsItsHostAndEndsWithIt) {
         PostMessageW(view, WM_KEYDOWN, key, 0);
     PostMessageW(g_frame, WM_COMMAND, IDCANCEL, 0);
     PostMessageW(g_frame, WM_GAMEFRAME_REFRESH, 0, 0);
-    EXPECT_TRUE(test::PumpUntil([&] { return !standin.Lines(L"call", L"Refresh").empty(); }, 5000));
+    EXPECT_TRUE(
+        test::PumpUntil([&] { return !standin.Lines(L"call", L"Refresh").empty(); }, 15000));
     EXPECT_FALSE(EndsWithin(process, 1000)) << "Enter, Escape or cancel closed the frame";
     SendMessageW(g_frame, WM_CLOSE, 0, 0);
     EXPECT_TRUE(EndsWithin(process, 5000));
