@@ -1,0 +1,366 @@
+// The game window in a virtual desktop with a taskbar, driven by the messages
+// a player and the system send it, and observed from outside: rectangles,
+// which buttons show, the game view, the tray icon, the pixels of the strip
+// and what an attached frame window receives.
+#include "gamewindow/Lander_Q7Dlg.h"
+
+#include "app/Settings.h"
+#include "gamewindow/GameMessages.h"
+#include "gamewindow/LoginStep.h"
+#include "gamewindow/ProcessSeam.h"
+#include "resources/resource.h"
+#include "tests/ui/UiTestSupport.h"
+
+#include <gtest/gtest.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <utility>
+#include <vector>
+
+// Rectangles compared and shown in failures; global, where the comparisons
+// of the test macros look for them.
+bool operator==(const RECT& a, const RECT& b) {
+    return EqualRect(&a, &b) != FALSE;
+}
+
+void PrintTo(const RECT& r, std::ostream* out) {
+    *out << "(" << r.left << "," << r.top << ")-(" << r.right << "," << r.bottom << ")";
+}
+
+namespace {
+
+using Received = std::vector<std::pair<UINT, WPARAM>>;
+
+// Stands in for a game frame window of another process.
+class FakeFrame : public fw::CWnd {
+public:
+    FakeFrame() { CreateEx(0, nullptr, L"", WS_POPUP, RECT{0, 0, 10, 10}, nullptr, 0); }
+    Received got;
+
+protected:
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override {
+        if (msg == WM_CLOSE || msg == WM_GAMEFRAME_REFRESH || msg == WM_GAMEFRAME_LAYOUT) {
+            got.emplace_back(msg, wParam);
+            return 0;
+        }
+        return fw::CWnd::WindowProc(msg, wParam, lParam);
+    }
+};
+
+int g_answer = 0;
+
+// Clicks button g_answer of the question box once it shows; the box's modal
+// loop dispatches this thread timer.
+BOOL CALLBACK ClickIfQuestion(HWND window, LPARAM timer) {
+    HWND button = GetDlgItem(window, g_answer);
+    if (!g_answer || !button || !IsWindowVisible(window))
+        return TRUE;
+    PostMessageW(button, BM_CLICK, 0, 0);
+    KillTimer(nullptr, static_cast<UINT_PTR>(timer));
+    g_answer = 0;
+    return FALSE;
+}
+
+void CALLBACK ClickAnswer(HWND, UINT, UINT_PTR timer, DWORD) {
+    EnumThreadWindows(GetCurrentThreadId(), ClickIfQuestion, static_cast<LPARAM>(timer));
+}
+
+void AnswerNextQuestion(int button) {
+    g_answer = button;
+    SetTimer(nullptr, 0, 100, ClickAnswer);
+}
+
+// The game window's overlay: the one dialog of this thread with an owner.
+BOOL CALLBACK FindOwnedDialog(HWND window, LPARAM found) {
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, 16);
+    if (GetWindow(window, GW_OWNER) && std::wstring(className) == L"#32770")
+        *reinterpret_cast<HWND*>(found) = window;
+    return TRUE;
+}
+
+RECT g_menu{};
+
+// Records where the tray menu opened, saves the screen and closes the menu.
+void CALLBACK LookAtMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    GetWindowRect(FindWindowW(L"#32768", nullptr), &g_menu);
+    uitest::SaveArtifact(uitest::CaptureClient(GetDesktopWindow()), L"game_window_tray_menu.png");
+    EndMenu();
+}
+
+CLander_Q7Dlg* g_modalRun = nullptr;
+
+// Clicks the close button of the modal run once it shows, and confirms.
+void CALLBACK CloseModalRun(HWND, UINT, UINT_PTR timer, DWORD) {
+    if (!g_modalRun->m_hWnd || !IsWindowVisible(g_modalRun->m_hWnd))
+        return;
+    KillTimer(nullptr, timer);
+    AnswerNextQuestion(IDOK);
+    PostMessageW(g_modalRun->m_hWnd, WM_COMMAND, IDC_BTN_CLOSE, 0);
+}
+
+RECT ScreenRect(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+bool TrayIconShown(HWND owner) {
+    NOTIFYICONDATAW probe{};
+    probe.cbSize = sizeof(probe);
+    probe.hWnd = owner;
+    return Shell_NotifyIconW(NIM_MODIFY, &probe) != FALSE;
+}
+
+std::vector<std::pair<UINT, WPARAM>> g_processStarts;
+
+BOOL WINAPI RecordProcessStart(LPCWSTR application, LPWSTR commandLine, LPSECURITY_ATTRIBUTES,
+                               LPSECURITY_ATTRIBUTES, BOOL inherit, DWORD flags, LPVOID, LPCWSTR,
+                               LPSTARTUPINFOW startup, LPPROCESS_INFORMATION) {
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    bool asExpected = application && std::wstring(application) == self && !commandLine &&
+                      !inherit && startup->cb == sizeof(STARTUPINFOW);
+    g_processStarts.emplace_back(asExpected, flags);
+    return FALSE;
+}
+
+class GameWindowTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        RunLoginStep = [](HWND) { return std::wstring(L"about:blank"); };
+        processseam::createProcess = RecordProcessStart;
+        SHCreateDirectoryExW(nullptr, (GetDataDir() + L"res").c_str(), nullptr);
+        WriteSetting(L"Setting", L"screentoggle", L"Ctrl+Shift+A");
+        WriteSetting(L"Setting", L"fullscreen", L"");
+    }
+
+    void SetUp() override {
+        ASSERT_TRUE(dialog_.Create(IDD_LANDER_Q7_DIALOG, nullptr));
+        window_ = dialog_.m_hWnd;
+        RECT taskbar = ScreenRect(FindWindowW(L"Shell_TrayWnd", L""));
+        ASSERT_GT(taskbar.bottom - taskbar.top, 0) << "needs a virtual desktop with a taskbar";
+        workArea_ = RECT{0, 0, 1280, 1024 - (taskbar.bottom - taskbar.top)};
+        uitest::Pump(300);
+    }
+
+    void Send(UINT msg, WPARAM wParam, LPARAM lParam = 0) {
+        SendMessageW(window_, msg, wParam, lParam);
+        uitest::Pump(150);
+    }
+
+    // "1" for each shown button: close, maximise, restore, minimise, full
+    // screen, boss key, clear cache, refresh, change server.
+    std::string ShownButtons() const {
+        std::string shown;
+        for (int id : {IDC_BTN_CLOSE, IDC_BTN_MAXIMIZE, IDC_BTN_RESTORE, IDC_BTN_MINIMIZE,
+                       IDC_BTN_FULLSCREEN, IDC_BTN_BOSSKEY, IDC_BTN_CLEAR_CACHE, IDC_BTN_REFRESH,
+                       IDC_BTN_CHANGE_SERVER})
+            shown += IsWindowVisible(GetDlgItem(window_, id)) ? '1' : '0';
+        return shown;
+    }
+
+    // The game view's rectangle in the window's client coordinates.
+    RECT ViewRect() const {
+        HWND view = GetDlgItem(window_, 10000);
+        RECT rect = ScreenRect(view);
+        MapWindowPoints(HWND_DESKTOP, window_, reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
+    }
+
+    RECT Client() const {
+        RECT client{};
+        GetClientRect(window_, &client);
+        return client;
+    }
+
+    void Screenshot(const wchar_t* name) {
+        EXPECT_FALSE(uitest::SaveArtifact(uitest::CaptureClient(GetDesktopWindow()), name).empty());
+    }
+
+    CLander_Q7Dlg dialog_;
+    HWND window_ = nullptr;
+    RECT workArea_{};
+};
+
+TEST_F(GameWindowTest, OpensMaximisedWithItsStripButtonsViewTrayIconAndHotkeys) {
+    EXPECT_EQ(workArea_, ScreenRect(window_));
+    EXPECT_EQ(0, GetWindowLongW(window_, GWL_STYLE) & WS_CAPTION);
+    EXPECT_EQ("101111111", ShownButtons());
+    RECT below = Client();
+    below.top = 30;
+    EXPECT_EQ(below, ViewRect());
+    wchar_t name[32] = {};
+    GetWindowTextW(GetDlgItem(window_, 10000), name, 32);
+    EXPECT_STREQ(L"MyWebBrowser", name);
+    EXPECT_TRUE(TrayIconShown(window_));
+    RECT close = ScreenRect(GetDlgItem(window_, IDC_BTN_CLOSE));
+    MapWindowPoints(HWND_DESKTOP, window_, reinterpret_cast<POINT*>(&close), 2);
+    EXPECT_EQ((RECT{1280 - 28, 3, 1280, 29}), close);
+
+    uitest::Pixels strip = uitest::CaptureClient(window_);
+    auto left = uitest::DecodePng(203);
+    auto middle = uitest::DecodePng(172);
+    ASSERT_TRUE(left && middle);
+    EXPECT_LE(uitest::MaxDistance(uitest::Composite(*left, 0, 203, 30, false),
+                                  strip.Crop(RECT{0, 0, 203, 30})),
+              2);
+    EXPECT_LE(uitest::MaxDistance(uitest::Composite(*middle, 0, 1, 30, false),
+                                  strip.Crop(RECT{500, 0, 501, 30})),
+              2);
+    Screenshot(L"game_window_maximised.png");
+
+    // The boss key from the settings file and F5 are taken; no full-screen
+    // key was registered for the empty text.
+    FakeFrame probe;
+    EXPECT_FALSE(RegisterHotKey(probe.m_hWnd, 1, MOD_CONTROL | MOD_SHIFT, 'A'));
+    EXPECT_FALSE(RegisterHotKey(probe.m_hWnd, 2, 0, VK_F5));
+    EXPECT_TRUE(RegisterHotKey(probe.m_hWnd, 3, 0, VK_F11));
+}
+
+TEST_F(GameWindowTest, LayoutsFullScreenAndWhatTheFrameIsTold) {
+    FakeFrame first, frame;
+    Send(WM_GAMEFRAME_ATTACH, reinterpret_cast<WPARAM>(first.m_hWnd));
+    Send(WM_GAMEFRAME_ATTACH, reinterpret_cast<WPARAM>(frame.m_hWnd));
+
+    Send(WM_COMMAND, IDC_BTN_RESTORE);
+    RECT restored = ScreenRect(window_);
+    EXPECT_EQ(1000, restored.right - restored.left);
+    EXPECT_EQ(700, restored.bottom - restored.top);
+    EXPECT_EQ("110111111", ShownButtons());
+    EXPECT_EQ((RECT{0, 30, 1000, 700}), ViewRect());
+    Screenshot(L"game_window_restored.png");
+    ASSERT_FALSE(frame.got.empty());
+    EXPECT_EQ((std::pair<UINT, WPARAM>{WM_GAMEFRAME_LAYOUT, 0}), frame.got.back());
+
+    Send(WM_LBUTTONDBLCLK, 0, MAKELPARAM(300, 10));
+    EXPECT_EQ(workArea_, ScreenRect(window_));
+    EXPECT_EQ("101111111", ShownButtons());
+
+    frame.got.clear();
+    Send(WM_COMMAND, IDC_BTN_REFRESH);
+    Send(WM_COMMAND, IDC_BTN_FULLSCREEN);
+    EXPECT_EQ((RECT{0, 0, 1280, 1024}), ScreenRect(window_));
+    EXPECT_EQ(Client(), ViewRect());
+    EXPECT_EQ("000000001", ShownButtons());
+    EXPECT_EQ((std::pair<UINT, WPARAM>{WM_GAMEFRAME_REFRESH, 0}), frame.got.front());
+    EXPECT_EQ((std::pair<UINT, WPARAM>{WM_GAMEFRAME_LAYOUT, 1}), frame.got.back());
+    EXPECT_TRUE(first.got.empty());
+    Screenshot(L"game_window_full_screen.png");
+
+    // Enter and Escape go to the page; the full-screen key acts only while
+    // the window is in front.
+    PostMessageW(GetDlgItem(window_, 10000), WM_KEYDOWN, VK_ESCAPE, 0);
+    PostMessageW(window_, WM_KEYDOWN, VK_RETURN, 0);
+    FakeFrame other;
+    ShowWindow(other.m_hWnd, SW_SHOW);
+    SetForegroundWindow(other.m_hWnd);
+    Send(WM_HOTKEY, 3);
+    EXPECT_EQ((RECT{0, 0, 1280, 1024}), ScreenRect(window_));
+    SetForegroundWindow(window_);
+    Send(WM_HOTKEY, 3);
+    EXPECT_EQ(workArea_, ScreenRect(window_));
+    EXPECT_EQ("101111111", ShownButtons());
+    EXPECT_EQ((std::pair<UINT, WPARAM>{WM_GAMEFRAME_LAYOUT, 0}), frame.got.back());
+
+    // Leaving, here through the cancel command, always ends maximised.
+    Send(WM_COMMAND, IDC_BTN_RESTORE);
+    Send(WM_COMMAND, IDC_BTN_FULLSCREEN);
+    Send(WM_COMMAND, IDCANCEL);
+    EXPECT_EQ(workArea_, ScreenRect(window_));
+    RECT below = Client();
+    below.top = 30;
+    EXPECT_EQ(below, ViewRect());
+    EXPECT_TRUE(IsWindow(window_) && IsWindowVisible(window_));
+}
+
+TEST_F(GameWindowTest, BossKeyTrayToggleMinimiseAndRestoreFromTheTaskbar) {
+    FakeFrame other;
+    ShowWindow(other.m_hWnd, SW_SHOW);
+    SetForegroundWindow(other.m_hWnd);
+    const std::pair<UINT, WPARAM> steps[] = {
+        {WM_COMMAND, IDC_BTN_BOSSKEY}, {WM_HOTKEY, 2}, {WM_COMMAND, ID_TRAY_TOGGLE},
+        {WM_COMMAND, ID_TRAY_TOGGLE},  {WM_HOTKEY, 2}, {WM_HOTKEY, 2},
+    };
+    bool visible = true;
+    for (const auto& [msg, wParam] : steps) {
+        Send(msg, wParam);
+        visible = !visible;
+        EXPECT_EQ(visible, IsWindowVisible(window_) != FALSE) << msg << " " << wParam;
+    }
+    Send(WM_COMMAND, ID_TRAY_TOGGLE);
+    Send(WM_TRAYNOTIFY, 0, WM_LBUTTONDOWN);
+    EXPECT_TRUE(IsWindowVisible(window_));
+    EXPECT_EQ(window_, GetForegroundWindow());
+
+    Send(WM_COMMAND, IDC_BTN_MINIMIZE);
+    EXPECT_TRUE(IsIconic(window_));
+    SetForegroundWindow(other.m_hWnd);
+    Send(WM_HOTKEY, 2);
+    EXPECT_FALSE(IsIconic(window_));
+    EXPECT_EQ(workArea_, ScreenRect(window_));
+    EXPECT_EQ(window_, GetForegroundWindow());
+
+    Send(WM_SYSCOMMAND, SC_MINIMIZE);
+    Send(WM_SYSCOMMAND, SC_RESTORE);
+    EXPECT_EQ(workArea_, ScreenRect(window_));
+}
+
+TEST_F(GameWindowTest, CacheOverlayAndTrayMenu) {
+    HWND overlay = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindOwnedDialog, reinterpret_cast<LPARAM>(&overlay));
+    ASSERT_NE(nullptr, overlay);
+    for (UINT command : {IDC_BTN_CLEAR_CACHE, ID_TRAY_CLEAR_CACHE}) {
+        SendMessageW(window_, WM_COMMAND, command, 0);
+        EXPECT_TRUE(IsWindowVisible(overlay)) << command;
+        EXPECT_EQ(ScreenRect(window_), ScreenRect(overlay));
+        Send(WM_COMMAND, ID_CACHE_CLEARED);
+        EXPECT_FALSE(IsWindowVisible(overlay));
+    }
+
+    SetCursorPos(900, 700);
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    SetTimer(nullptr, 0, 300, LookAtMenu);
+    Send(WM_TRAYNOTIFY, 0, WM_RBUTTONUP);
+    EXPECT_EQ(cursor.x - 130, g_menu.left);
+    EXPECT_EQ(cursor.y, g_menu.top);
+}
+
+TEST_F(GameWindowTest, QuestionsAnsweredNoChangeNothingAndYesEnds) {
+    FakeFrame first, frame;
+    Send(WM_GAMEFRAME_ATTACH, reinterpret_cast<WPARAM>(first.m_hWnd));
+    Send(WM_GAMEFRAME_ATTACH, reinterpret_cast<WPARAM>(frame.m_hWnd));
+    for (UINT command : {IDC_BTN_CLOSE, ID_TRAY_EXIT, IDC_BTN_CHANGE_SERVER}) {
+        AnswerNextQuestion(IDCANCEL);
+        Send(WM_COMMAND, command);
+    }
+    AnswerNextQuestion(IDCANCEL);
+    Send(WM_SYSCOMMAND, SC_CLOSE);
+    EXPECT_TRUE(IsWindowVisible(window_));
+    EXPECT_TRUE(TrayIconShown(window_));
+    EXPECT_TRUE(frame.got.empty());
+    EXPECT_TRUE(g_processStarts.empty());
+
+    AnswerNextQuestion(IDOK);
+    Send(WM_COMMAND, IDC_BTN_CHANGE_SERVER);
+    EXPECT_FALSE(IsWindowVisible(window_));
+    EXPECT_EQ((Received{{WM_CLOSE, 0}}), frame.got);
+    EXPECT_EQ((Received{{true, CREATE_DEFAULT_ERROR_MODE}}), g_processStarts);
+
+    AnswerNextQuestion(IDOK);
+    Send(WM_COMMAND, ID_TRAY_EXIT);
+    EXPECT_FALSE(TrayIconShown(window_));
+    EXPECT_TRUE(first.got.empty());
+}
+
+TEST(GameWindowRun, EndsItsModalRunWhenTheExitQuestionIsConfirmed) {
+    CLander_Q7Dlg run;
+    g_modalRun = &run;
+    SetTimer(nullptr, 0, 300, CloseModalRun);
+    EXPECT_EQ(0, run.DoModal());
+}
+
+} // namespace
