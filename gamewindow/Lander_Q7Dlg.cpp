@@ -66,10 +66,10 @@ BOOL CLander_Q7Dlg::OnInitDialog() {
 
     gameUrl_ = RunLoginStep(m_hWnd);
 
-    auto icon = static_cast<HICON>(
+    trayIconImage_.reset(static_cast<HICON>(
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MAIN_ICON), IMAGE_ICON,
-                   GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), LR_DEFAULTCOLOR));
-    trayIcon_.Add(icon, m_hWnd, title);
+                   GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), LR_DEFAULTCOLOR)));
+    trayIcon_.Add(trayIconImage_.get(), m_hWnd, title);
 
     SetUpCaptionButtons(buttons_);
     stripLeft_ = LoadPngResourceImage(kStripLeftPng);

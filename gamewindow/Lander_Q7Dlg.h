@@ -12,6 +12,7 @@
 
 #include <memory>
 #include <string>
+#include <type_traits>
 
 class CMenbanDlg;
 class CMyHtmlView;
@@ -71,6 +72,10 @@ private:
     bool fullScreen_ = false;
     bool maximized_ = false;
     CTrayIcon trayIcon_;
+    // The icon shown in the notification area, destroyed after the record
+    // has taken it out.
+    std::unique_ptr<std::remove_pointer_t<HICON>, decltype(&DestroyIcon)> trayIconImage_{
+        nullptr, DestroyIcon};
     std::unique_ptr<CMenbanDlg> overlay_;
     std::unique_ptr<CMyHtmlView> gameView_;
     HWND frameWindow_ = nullptr;
