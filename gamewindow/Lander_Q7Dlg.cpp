@@ -77,8 +77,10 @@ BOOL CLander_Q7Dlg::OnInitDialog() {
     stripRight_ = LoadPngResourceImage(kStripRightPng);
 
     gameView_ = std::make_unique<CMyHtmlView>();
-    if (gameView_->CreateEx(0, nullptr, L"MyWebBrowser", WS_CHILD | WS_VISIBLE, RECT{}, m_hWnd,
-                            kGameViewId))
+    // Clipped by its siblings, so that in full screen the view does not paint
+    // over the change-server button that stays on top of it.
+    if (gameView_->CreateEx(0, nullptr, L"MyWebBrowser", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
+                            RECT{}, m_hWnd, kGameViewId))
         gameView_->Navigate(gameUrl_.c_str());
     else
         gameView_.reset();
@@ -410,6 +412,9 @@ void CLander_Q7Dlg::EnterFullScreen() {
     PlaceGameView(true);
     SendFrameLayout(true);
     ShowCaptionButtons(buttons_, SW_HIDE, changeServerVisibility_);
+    // The game view was moved over the strip without repainting; paint it
+    // there now, or the strip's last picture would stay on screen.
+    RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     UpdateWindow(m_hWnd);
 }
 
