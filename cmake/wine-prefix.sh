@@ -4,6 +4,8 @@
 #   lander_clone_prefix ROOT DEST    a private copy of the template at DEST
 #   lander_redirect_appdata PREFIX DIR   the prefix's application-data folder
 #                                        becomes the Linux folder DIR
+#   lander_virtual_desktop PREFIX NAME WxH   every program of the prefix runs
+#                                        in a virtual desktop of that size
 #   lander_ensure_display            starts a private Xvfb when DISPLAY is unset
 #   lander_test_arch                 prints the build the tests run: i686 or x86_64
 #   lander_use_wine ARCH             makes wine, wineboot and wineserver those of ARCH
@@ -114,6 +116,14 @@ lander_private_prefix() {
   rm -rf "$3"
   lander_redirect_appdata "$2/prefix" "$3"
   export WINEPREFIX=$2/prefix
+}
+
+lander_virtual_desktop() {
+  local prefix=$1 name=$2 size=$3
+  WINEPREFIX=$prefix wine reg add 'HKCU\Software\Wine\Explorer' \
+    /v Desktop /t REG_SZ /d "$name" /f >/dev/null 2>&1
+  WINEPREFIX=$prefix wine reg add 'HKCU\Software\Wine\Explorer\Desktops' \
+    /v "$name" /t REG_SZ /d "$size" /f >/dev/null 2>&1
 }
 
 lander_ensure_display() {

@@ -1,5 +1,492 @@
 #include "gamewindow/Lander_Q7Dlg.h"
 
+#include "browser/MyHtmlView.h"
+#include "framework/Handles.h"
+#include "framework/Strings.h"
+#include "gamewindow/CacheClearing.h"
+#include "gamewindow/CaptionButtons.h"
+#include "gamewindow/GameMessages.h"
+#include "gamewindow/HotKeys.h"
+#include "gamewindow/LoginStep.h"
+#include "gamewindow/ProcessSeam.h"
+#include "gamewindow/TitleStrip.h"
 #include "resources/resource.h"
+#include "ui/CustomMessageBox.h"
+#include "ui/MenbanDlg.h"
+#include "ui/PngResource.h"
 
-CLander_Q7Dlg::CLander_Q7Dlg() : CDialog(IDD_LANDER_Q7_DIALOG, nullptr) {}
+#include <cwchar>
+#include <type_traits>
+
+namespace {
+
+constexpr WORD kStripLeftPng = 203;
+constexpr WORD kStripMiddlePng = 172;
+constexpr WORD kStripRightPng = 206;
+
+constexpr int kInitialWidth = 1000;
+constexpr int kInitialHeight = 700;
+// Bits of WS_CAPTION: the border and the dialog frame.
+constexpr LONG kWithoutCaption = static_cast<LONG>(0xFF3FFFFF);
+constexpr UINT kGameViewId = 10000;
+constexpr UINT_PTR kRefitTimer = 102;
+constexpr UINT kRefitDelayMs = 10;
+constexpr DWORD kFrameCloseWaitMs = 50;
+// The tray menu opens this far left of the cursor, so that it stays on
+// screen next to a notification area in the bottom-right corner.
+constexpr int kTrayMenuOffset = 130;
+
+using UniqueMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, decltype(&DestroyMenu)>;
+
+} // namespace
+
+CLander_Q7Dlg::CLander_Q7Dlg() : CDialog(IDD_LANDER_Q7_DIALOG, nullptr) {
+}
+
+CLander_Q7Dlg::~CLander_Q7Dlg() {
+    overlay_.reset();
+    gameView_.reset();
+    trayIcon_.Remove();
+}
+
+void CLander_Q7Dlg::DoDataExchange() {
+    for (size_t i = 0; i < kCaptionButtonCount; ++i)
+        DDX_Control(CaptionButtonId(i), buttons_[i]);
+}
+
+BOOL CLander_Q7Dlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    minimizedByButton_ = 0;
+    std::wstring title = fw::LoadResString(IDS_CLIENT_TITLE);
+    SetWindowTextW(m_hWnd, title.c_str());
+    SetWindowLongW(m_hWnd, GWL_STYLE, GetWindowLongW(m_hWnd, GWL_STYLE) & kWithoutCaption);
+    SetWindowPos(m_hWnd, nullptr, 0, 0, kInitialWidth, kInitialHeight, SWP_NOMOVE | SWP_NOZORDER);
+    SetWindowLongW(m_hWnd, GWL_STYLE,
+                   GetWindowLongW(m_hWnd, GWL_STYLE) | WS_SYSMENU | WS_MINIMIZEBOX);
+
+    gameUrl_ = RunLoginStep(m_hWnd);
+
+    trayIconImage_.reset(static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MAIN_ICON), IMAGE_ICON,
+                   GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), LR_DEFAULTCOLOR)));
+    trayIcon_.Add(trayIconImage_.get(), m_hWnd, title);
+
+    SetUpCaptionButtons(buttons_);
+    stripLeft_ = LoadPngResourceImage(kStripLeftPng);
+    stripMiddle_ = LoadPngResourceImage(kStripMiddlePng);
+    stripRight_ = LoadPngResourceImage(kStripRightPng);
+
+    gameView_ = std::make_unique<CMyHtmlView>();
+    // Clipped by its siblings, so that in full screen the view does not paint
+    // over the change-server button that stays on top of it.
+    if (gameView_->CreateEx(0, nullptr, L"MyWebBrowser", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
+                            RECT{}, m_hWnd, kGameViewId))
+        gameView_->Navigate(gameUrl_.c_str());
+    else
+        gameView_.reset();
+
+    CenterOnWorkArea();
+
+    SendMessageW(m_hWnd, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    maximized_ = true;
+    FitToWorkArea();
+    LayoutCaptionButtons();
+    ShowRestoreButton(buttons_, true);
+    InvalidateStrip();
+
+    overlay_ = std::make_unique<CMenbanDlg>();
+    if (overlay_->Create(IDD_MENBAN, m_hWnd))
+        ShowWindow(overlay_->m_hWnd, SW_HIDE);
+    else
+        overlay_.reset();
+
+    accelerators_ =
+        LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_GAME_ACCELERATORS));
+    RegisterGameHotKeys(m_hWnd);
+    return TRUE;
+}
+
+void CLander_Q7Dlg::CenterOnWorkArea() {
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    RECT window{};
+    GetWindowRect(m_hWnd, &window);
+    int x = work.left + (work.right - work.left - (window.right - window.left)) / 2;
+    int y = work.top + (work.bottom - work.top - (window.bottom - window.top)) / 2;
+    SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+BOOL CLander_Q7Dlg::PreTranslateMessage(MSG* msg) {
+    // Enter and Escape belong to the game page, never to the dialog.
+    if (msg->message == WM_KEYDOWN && (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE))
+        return FALSE;
+    if (accelerators_ && TranslateAcceleratorW(m_hWnd, accelerators_, msg))
+        return TRUE;
+    return CDialog::PreTranslateMessage(msg);
+}
+
+LRESULT CLander_Q7Dlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_COMMAND:
+        // Clicks, menu items and accelerators; other control notifications
+        // go on to the base.
+        if ((HIWORD(wParam) == BN_CLICKED || lParam == 0) && OnCommand(LOWORD(wParam)))
+            return 0;
+        break;
+    case WM_SYSCOMMAND:
+        OnSysCommand(wParam);
+        break;
+    case WM_HOTKEY:
+        OnHotKey(static_cast<int>(wParam));
+        break;
+    case WM_TRAYNOTIFY:
+        OnTrayNotify(LOWORD(lParam));
+        return 0;
+    case WM_GAMEFRAME_ATTACH:
+        frameWindow_ = reinterpret_cast<HWND>(wParam);
+        return 0;
+    case WM_TIMER:
+        OnTimer(wParam);
+        break;
+    case WM_SIZE:
+        PlaceGameView(fullScreen_);
+        SendFrameLayout(fullScreen_);
+        return 0;
+    case WM_LBUTTONDOWN:
+        if (!IsZoomed(m_hWnd))
+            PostMessageW(m_hWnd, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+        break;
+    case WM_LBUTTONDBLCLK:
+        ToggleMaximizeByDoubleClick();
+        break;
+    case WM_ERASEBKGND:
+        return OnEraseBackground(reinterpret_cast<HDC>(wParam));
+    case WM_PAINT: {
+        // The strip is drawn when the background is erased; this only
+        // validates what was invalidated.
+        fw::PaintDc paint(m_hWnd);
+        return 0;
+    }
+    case WM_ACTIVATE:
+        return 0;
+    default:
+        break;
+    }
+    return CDialog::WindowProc(msg, wParam, lParam);
+}
+
+bool CLander_Q7Dlg::OnCommand(UINT id) {
+    switch (id) {
+    case IDC_BTN_CLOSE:
+    case ID_TRAY_EXIT:
+        AskExit();
+        return true;
+    case IDC_BTN_CHANGE_SERVER:
+        AskChangeServer();
+        return true;
+    case IDC_BTN_MAXIMIZE:
+        Maximize();
+        return true;
+    case IDC_BTN_RESTORE:
+        Restore();
+        return true;
+    case IDC_BTN_MINIMIZE:
+        minimizedByButton_ = 1;
+        SendMessageW(m_hWnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        return true;
+    case IDC_BTN_FULLSCREEN:
+        minimizedByButton_ = 0;
+        EnterFullScreen();
+        return true;
+    case IDC_BTN_BOSSKEY:
+        ShowWindow(m_hWnd, SW_HIDE);
+        return true;
+    case ID_TRAY_TOGGLE:
+        ShowWindow(m_hWnd, IsWindowVisible(m_hWnd) ? SW_HIDE : SW_SHOW);
+        return true;
+    case IDC_BTN_CLEAR_CACHE:
+    case ID_TRAY_CLEAR_CACHE:
+        StartCacheClearing();
+        return true;
+    case IDC_BTN_REFRESH:
+        if (gameView_)
+            gameView_->Refresh();
+        PostToFrame(WM_GAMEFRAME_REFRESH);
+        return true;
+    case ID_ACCEL_REFRESH:
+        // F5 inside the window is consumed here, also when the system-wide
+        // hotkey could not be registered.
+        return true;
+    case ID_CACHE_CLEARED:
+        EndCacheClearing();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CLander_Q7Dlg::OnCancel() {
+    if (fullScreen_)
+        LeaveFullScreen();
+}
+
+void CLander_Q7Dlg::OnSysCommand(WPARAM command) {
+    switch (command & 0xFFF0) {
+    case SC_CLOSE:
+        AskExit();
+        break;
+    case SC_RESTORE:
+        // Restored from the taskbar while in the maximised layout: fit the
+        // window again once the system has restored it.
+        if (maximized_)
+            SetTimer(m_hWnd, kRefitTimer, kRefitDelayMs, nullptr);
+        break;
+    default:
+        break;
+    }
+}
+
+void CLander_Q7Dlg::OnTimer(UINT_PTR id) {
+    if (id == kRefitTimer) {
+        FitToWorkArea();
+        KillTimer(m_hWnd, kRefitTimer);
+    }
+}
+
+void CLander_Q7Dlg::OnHotKey(int id) {
+    switch (id) {
+    case kHotKeyRefresh:
+        if (IsActiveWindow()) {
+            PostToFrame(WM_GAMEFRAME_REFRESH);
+            if (gameView_)
+                gameView_->Refresh();
+        }
+        break;
+    case kHotKeyBoss:
+        BossKey();
+        break;
+    case kHotKeyFullScreen:
+        if (IsActiveWindow()) {
+            if (fullScreen_)
+                LeaveFullScreen();
+            else
+                EnterFullScreen();
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+bool CLander_Q7Dlg::IsActiveWindow() const {
+    HWND foreground = GetForegroundWindow();
+    return foreground && (foreground == m_hWnd || foreground == GetLastActivePopup(m_hWnd));
+}
+
+void CLander_Q7Dlg::OnTrayNotify(UINT mouseMessage) {
+    switch (mouseMessage) {
+    case WM_LBUTTONDOWN:
+        ShowWindow(m_hWnd, SW_SHOW);
+        SetForegroundWindow(m_hWnd);
+        break;
+    case WM_RBUTTONUP: {
+        UniqueMenu menu(LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_TRAY_MENU)),
+                        DestroyMenu);
+        HMENU popup = menu ? GetSubMenu(menu.get(), 0) : nullptr;
+        if (!popup)
+            break;
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        SetForegroundWindow(m_hWnd);
+        TrackPopupMenu(popup, TPM_RIGHTBUTTON, cursor.x - kTrayMenuOffset, cursor.y, 0, m_hWnd,
+                       nullptr);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+BOOL CLander_Q7Dlg::OnEraseBackground(HDC dc) {
+    if (!stripLeft_ || !stripMiddle_ || !stripRight_ || fullScreen_)
+        return TRUE;
+    RECT client{};
+    GetClientRect(m_hWnd, &client);
+    DrawTitleStrip(dc, client, *stripLeft_, *stripMiddle_, *stripRight_);
+    return TRUE;
+}
+
+void CLander_Q7Dlg::FitToWorkArea() {
+    int width = GetSystemMetrics(SM_CXSCREEN);
+    int height = GetSystemMetrics(SM_CYSCREEN);
+    int taskbarHeight = 0;
+    RECT taskbar{};
+    if (HWND tray = FindWindowW(L"Shell_TrayWnd", L""); tray && GetWindowRect(tray, &taskbar))
+        taskbarHeight = taskbar.bottom - taskbar.top;
+    SetWindowPos(m_hWnd, nullptr, 0, 0, width, height - taskbarHeight, SWP_NOZORDER);
+    PlaceGameView(false);
+    SendFrameLayout(false);
+    InvalidateStrip();
+}
+
+void CLander_Q7Dlg::LayoutCaptionButtons() {
+    RECT client{};
+    GetClientRect(m_hWnd, &client);
+    PlaceCaptionButtons(buttons_, client.right);
+    changeServerVisibility_ = static_cast<int>(
+        std::wcstol(fw::LoadResString(IDS_CHANGE_SERVER_SHOW).c_str(), nullptr, 10));
+    ShowWindow(buttons_[kChangeServer].m_hWnd, changeServerVisibility_);
+}
+
+void CLander_Q7Dlg::PlaceGameView(bool fullScreen) {
+    if (!gameView_)
+        return;
+    RECT area{};
+    GetClientRect(m_hWnd, &area);
+    if (!fullScreen)
+        area.top += kTitleStripHeight;
+    MoveWindow(gameView_->m_hWnd, area.left, area.top, area.right - area.left,
+               area.bottom - area.top, FALSE);
+}
+
+void CLander_Q7Dlg::SendFrameLayout(bool fullScreen) {
+    if (frameWindow_)
+        SendMessageW(frameWindow_, WM_GAMEFRAME_LAYOUT, fullScreen ? 1 : 0, 0);
+}
+
+void CLander_Q7Dlg::PostToFrame(UINT msg) {
+    if (frameWindow_)
+        PostMessageW(frameWindow_, msg, 0, 0);
+}
+
+void CLander_Q7Dlg::InvalidateStrip() {
+    RECT strip{};
+    GetClientRect(m_hWnd, &strip);
+    strip.bottom = strip.top + kTitleStripHeight;
+    InvalidateRect(m_hWnd, &strip, TRUE);
+}
+
+void CLander_Q7Dlg::Maximize() {
+    SendMessageW(m_hWnd, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    minimizedByButton_ = 0;
+    maximized_ = true;
+    LayoutCaptionButtons();
+    ShowRestoreButton(buttons_, true);
+    FitToWorkArea();
+}
+
+void CLander_Q7Dlg::Restore() {
+    minimizedByButton_ = 0;
+    RestoreLayout();
+}
+
+void CLander_Q7Dlg::RestoreLayout() {
+    maximized_ = false;
+    SendMessageW(m_hWnd, WM_SYSCOMMAND, SC_RESTORE, 0);
+    LayoutCaptionButtons();
+    PlaceGameView(false);
+    SendFrameLayout(false);
+    ShowRestoreButton(buttons_, false);
+    RECT strip{0, 0, kInitialWidth, kTitleStripHeight};
+    InvalidateRect(m_hWnd, &strip, TRUE);
+}
+
+void CLander_Q7Dlg::ToggleMaximizeByDoubleClick() {
+    if (IsZoomed(m_hWnd)) {
+        RestoreLayout();
+        return;
+    }
+    SendMessageW(m_hWnd, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    maximized_ = true;
+    FitToWorkArea();
+    LayoutCaptionButtons();
+    ShowRestoreButton(buttons_, true);
+    InvalidateStrip();
+}
+
+void CLander_Q7Dlg::EnterFullScreen() {
+    fullScreen_ = true;
+    SendMessageW(m_hWnd, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    SetWindowPos(m_hWnd, nullptr, 0, 0, GetSystemMetrics(SM_CXSCREEN),
+                 GetSystemMetrics(SM_CYSCREEN), SWP_NOZORDER);
+    PlaceGameView(true);
+    SendFrameLayout(true);
+    ShowCaptionButtons(buttons_, SW_HIDE, changeServerVisibility_);
+    // The game view was moved over the strip without repainting; paint it
+    // there now, or the strip's last picture would stay on screen.
+    RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    UpdateWindow(m_hWnd);
+}
+
+void CLander_Q7Dlg::LeaveFullScreen() {
+    fullScreen_ = false;
+    SendMessageW(m_hWnd, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    maximized_ = true;
+    FitToWorkArea();
+    LayoutCaptionButtons();
+    ShowCaptionButtons(buttons_, SW_SHOW, changeServerVisibility_);
+    ShowRestoreButton(buttons_, true);
+}
+
+void CLander_Q7Dlg::BossKey() {
+    if (minimizedByButton_) {
+        // Minimised with the strip's button: the key brings the game back
+        // rather than hiding it.
+        ShowWindow(m_hWnd, SW_SHOW);
+        if (maximized_)
+            Maximize();
+        else
+            Restore();
+        SetForegroundWindow(m_hWnd);
+        return;
+    }
+    ShowWindow(m_hWnd, IsWindowVisible(m_hWnd) ? SW_HIDE : SW_SHOW);
+}
+
+void CLander_Q7Dlg::StartCacheClearing() {
+    if (overlay_) {
+        RECT window{};
+        GetWindowRect(m_hWnd, &window);
+        SetWindowPos(overlay_->m_hWnd, nullptr, window.left, window.top, window.right - window.left,
+                     window.bottom - window.top, SWP_NOZORDER);
+        SetTimer(overlay_->m_hWnd, CMenbanDlg::kTimerId, CMenbanDlg::kTimerPeriodMs, nullptr);
+        ShowWindow(overlay_->m_hWnd, SW_SHOW);
+    }
+    StartCacheClearWorker(m_hWnd);
+}
+
+void CLander_Q7Dlg::EndCacheClearing() {
+    if (!overlay_)
+        return;
+    KillTimer(overlay_->m_hWnd, CMenbanDlg::kTimerId);
+    ShowWindow(overlay_->m_hWnd, SW_HIDE);
+}
+
+void CLander_Q7Dlg::AskExit() {
+    std::wstring title = fw::LoadResString(IDS_CLIENT_TITLE);
+    CCustomMessageBox box;
+    box.SetTexts(L"关闭提示", fw::FormatString(L"是否退出%s？", title.c_str()));
+    if (box.DoModal() != IDOK)
+        return;
+    trayIcon_.Remove();
+    CloseFrameWindow();
+    EndDialog(0);
+}
+
+void CLander_Q7Dlg::AskChangeServer() {
+    CCustomMessageBox box;
+    box.SetTexts(L"选服", L"是否退出当前区服，重新选择新区服？");
+    if (box.DoModal() != IDOK)
+        return;
+    ShowWindow(m_hWnd, SW_HIDE);
+    CloseFrameWindow();
+    processseam::StartOwnExecutableAgain();
+    EndDialog(0);
+}
+
+void CLander_Q7Dlg::CloseFrameWindow() {
+    if (!frameWindow_)
+        return;
+    SendMessageW(frameWindow_, WM_CLOSE, 0, 0);
+    Sleep(kFrameCloseWaitMs);
+}

@@ -27,6 +27,19 @@
 #define IDC_BTN_REFRESH 1021
 #define IDC_BTN_CLEAR_CACHE 1030
 
+// The program's icon, shown in the notification area
+#define IDI_MAIN_ICON 273
+
+// Tray menu and its commands
+#define IDR_TRAY_MENU 151
+#define ID_TRAY_TOGGLE 32775
+#define ID_TRAY_CLEAR_CACHE 32776
+#define ID_TRAY_EXIT 32777
+
+// Keys of the game window: F5 is consumed as this command
+#define IDR_GAME_ACCELERATORS 303
+#define ID_ACCEL_REFRESH 32778
+
 // String table
 #define IDS_GAME_NAME 102
 #define IDS_PLATFORM_NAME 105

@@ -37,7 +37,9 @@ cleanup() {
 trap cleanup EXIT
 
 if [[ -n $headless ]]; then
-  wine "$build/Lander_Q7.exe" "$@" &
+  # A private X server has no window manager to maximise windows; a Wine
+  # virtual desktop does that, and adds a taskbar as on a player's machine.
+  wine explorer /desktop=lander,1280x1024 "$build/Lander_Q7.exe" "$@" &
   sleep "${LANDER_RUN_SECONDS:-8}"
   import -window root "$build/run-screenshot.png"
   echo "No display: ran headless; screenshot in $build/run-screenshot.png"

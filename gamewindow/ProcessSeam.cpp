@@ -1,0 +1,28 @@
+#include "gamewindow/ProcessSeam.h"
+
+#include "framework/Handles.h"
+
+// The 32-bit start-up record is 68 bytes.
+static_assert(sizeof(void*) != 4 || sizeof(STARTUPINFOW) == 68,
+              "the 32-bit start-up record is 68 bytes");
+
+namespace processseam {
+
+CreateProcessProc createProcess = CreateProcessW;
+
+void StartOwnExecutableAgain() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    SECURITY_ATTRIBUTES processAttributes{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+    SECURITY_ATTRIBUTES threadAttributes{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION started{};
+    if (createProcess(path, nullptr, &processAttributes, &threadAttributes, FALSE,
+                      CREATE_DEFAULT_ERROR_MODE, nullptr, nullptr, &startup, &started)) {
+        fw::UniqueHandle process(started.hProcess);
+        fw::UniqueHandle thread(started.hThread);
+    }
+}
+
+} // namespace processseam
