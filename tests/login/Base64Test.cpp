@@ -1,29 +1,22 @@
 // Base64 decoding of remembered account values: padding, white space and
-// stray characters are skipped, short final groups, and the output bound.
+// stray characters skipped, short final groups, and the output bound.
 #include "login/Base64.h"
 
 #include <gtest/gtest.h>
 
-namespace {
-
 TEST(Base64, DecodesWhatItsValidCharactersGive) {
-    struct Case {
-        std::string text;
-        std::string bytes;
-    } cases[] = {
-        {"cGFzc3dvcmQ=", "password"},
-        {"cGFzc3dvcmQ", "password"},
-        {" cGFz\r\nc3dv\tcmQ = = ", "password"},
-        {"c*G!F-z.c3dvcmQ", "password"},
-        {"YQ", "a"},
-        {"YWI", "ab"},
-        {"YWJjZ", "abc"},
-        {"+/+/", "\xfb\xff\xbf"},
-        {"====", ""},
-        {"YQBi", "a"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(c.bytes, DecodeBase64(c.text)) << c.text;
+    const char* cases[][2] = {{"cGFzc3dvcmQ=", "password"},
+                              {"cGFzc3dvcmQ", "password"},
+                              {" cGFz\r\nc3dv\tcmQ = = ", "password"},
+                              {"c*G!F-z.c3dvcmQ", "password"},
+                              {"YQ", "a"},
+                              {"YWI", "ab"},
+                              {"YWJjZ", "abc"},
+                              {"+/+/", "\xfb\xff\xbf"},
+                              {"====", ""},
+                              {"YQBi", "a"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(c[1], DecodeBase64(c[0])) << c[0];
     EXPECT_EQ(L"password", Base64DecodeAnsi(L"cGFzc3dv cmQ=\n"));
 }
 
@@ -35,5 +28,3 @@ TEST(Base64, StopsBeforeAGroupThatWouldReach1024Bytes) {
     EXPECT_EQ(std::string(1023, 'i'), DecodeBase64(groups + "aWlp" + "aQ"));
     EXPECT_EQ(std::string(1023, 'i'), DecodeBase64(groups + "aWlp" + "aWlp"));
 }
-
-} // namespace

@@ -1,7 +1,6 @@
 // The login panel and popup run modally in process, with the scripted browser
 // stand-in playing the login page and the platform stand-in answering the
-// update check (reached as the proxy, since the program's server address is
-// fixed at build time).
+// update check as the proxy (the program's server address is fixed at build).
 #include "app/Settings.h"
 #include "framework/Strings.h"
 #include "login/LanderLogin.h"
@@ -19,14 +18,13 @@
 #include <commctrl.h>
 
 #include <functional>
-#include <vector>
 
 namespace {
 
 using Urls = std::vector<std::wstring>;
-const wchar_t kLogin[] = L"http://127.0.0.1:28080/showMiniIndex";
 const wchar_t kCapitals[] = L"http://127.0.0.1:28080/PLAY_GAMECODE?x=1";
 const wchar_t kGame[] = L"http://127.0.0.1:28080/play_gamecode?g=vrk&user=ab";
+const std::string kLoginPage = "page http://127.0.0.1:28080/showMiniIndex*\n";
 
 std::vector<int> g_exits;
 Urls g_reports;
@@ -34,16 +32,12 @@ Urls g_reports;
 class LoginEnvironment : public ::testing::Environment {
     void SetUp() override {
         processexit::exitProcess = [](int code) { g_exits.push_back(code); };
-        HKEY key = nullptr;
-        RegCreateKeyExW(HKEY_CURRENT_USER,
-                        L"Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings", 0,
-                        nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
-        DWORD on = 1;
+        const wchar_t* key = L"Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
         std::wstring proxy = test::SimBase().substr(7);
-        RegSetValueExW(key, L"ProxyEnable", 0, REG_DWORD, reinterpret_cast<BYTE*>(&on), 4);
-        RegSetValueExW(key, L"ProxyServer", 0, REG_SZ, reinterpret_cast<const BYTE*>(proxy.c_str()),
-                       static_cast<DWORD>((proxy.size() + 1) * sizeof(wchar_t)));
-        RegCloseKey(key);
+        DWORD on = 1;
+        RegSetKeyValueW(HKEY_CURRENT_USER, key, L"ProxyEnable", REG_DWORD, &on, sizeof(on));
+        RegSetKeyValueW(HKEY_CURRENT_USER, key, L"ProxyServer", REG_SZ, proxy.c_str(),
+                        static_cast<DWORD>((proxy.size() + 1) * sizeof(wchar_t)));
     }
 };
 const auto* g_environment = ::testing::AddGlobalTestEnvironment(new LoginEnvironment);
@@ -55,8 +49,8 @@ LRESULT CALLBACK RecordReports(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
     return DefSubclassProc(window, msg, wParam, lParam);
 }
 
-// Runs the panel modally and calls step from its loop every 50 ms, with the
-// tick's number; a run that does not end gives up after 15 s.
+// Runs the panel modally and calls step with the tick's number every 50 ms
+// from its loop; a run that does not end gives up after 15 s.
 struct PanelRun {
     CLanderLogin panel;
     std::function<void(int)> step;
@@ -64,11 +58,8 @@ struct PanelRun {
     static PanelRun* current;
 
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-        if (!current || !current->panel.m_hWnd)
-            return;
-        if (++current->ticks > 300)
-            return current->panel.EndDialog(-2);
-        current->step(current->ticks);
+        if (current && current->panel.m_hWnd)
+            ++current->ticks > 300 ? current->panel.EndDialog(-2) : current->step(current->ticks);
     }
     void Run() {
         g_reports.clear();
@@ -77,11 +68,21 @@ struct PanelRun {
         UINT_PTR timer = SetTimer(nullptr, 0, 50, Tick);
         panel.DoModal();
         KillTimer(nullptr, timer);
-        current = nullptr;
     }
     HWND Popup() const { return panel.Popup()->GetSafeHwnd(); }
+    WebFormLogin& Form() const { return *panel.Popup()->WebForm(); }
 };
 PanelRun* PanelRun::current = nullptr;
+
+// The named fields of the stand-in's log lines of one kind, all in one text.
+std::wstring Logged(const test::StandinRun& standin, const wchar_t* kind, const wchar_t* name,
+                    std::initializer_list<const wchar_t*> fields) {
+    std::wstring text;
+    for (const auto& line : standin.Lines(kind, name))
+        for (const wchar_t* field : fields)
+            text += line.Field(field) + L" ";
+    return text;
+}
 
 TEST(LoginScreen, PageEndsTheRunWithTheGameAddress) {
     std::wstring settings = SettingsFilePath();
@@ -89,21 +90,20 @@ TEST(LoginScreen, PageEndsTheRunWithTheGameAddress) {
     WriteSetting(L"Info", L"pwd", L" cGFz\tc3dv cmQ");
     WriteSetting(L"Info", L"rem", L"0");
     WriteSetting(L"Setting", L"autologin", L"no");
-    std::string game = fw::ToNarrow(kGame);
-    test::StandinRun standin(L"login", "page http://127.0.0.1:28080/showMiniIndex*\n  wait 1500\n"
-                                       "  frame http://127.0.0.1:28080/showMiniIndex/form.html\n"
-                                       "  complete\n  wait 200\n  navigate " +
-                                           fw::ToNarrow(kCapitals) +
-                                           "\npage *PLAY_GAMECODE*\n  complete\n  wait 200\n"
-                                           "  navigate " +
-                                           game + "\n");
+    test::StandinRun standin(L"login",
+                             kLoginPage +
+                                 "wait 1500\nframe http://127.0.0.1:28080/showMiniIndex/form.html\n"
+                                 "complete\nwait 200\nnavigate " +
+                                 fw::ToNarrow(kCapitals) +
+                                 "\npage *PLAY_GAMECODE*\ncomplete\nwait 200\nnavigate " +
+                                 fw::ToNarrow(kGame));
     PanelRun run;
-    RECT hiddenRect{1, 1, 2, 2}, panelAt{}, popupAt{};
+    RECT hidden{1, 1, 2, 2}, panelAt{}, popupAt{};
     std::wstring firstReport;
     run.step = [&](int tick) {
         if (tick != 1)
             return;
-        hiddenRect = run.panel.Popup()->WebForm()->ControlRect();
+        hidden = run.Form().ControlRect();
         firstReport = LastFormUrl;
         SetWindowSubclass(run.Popup(), RecordReports, 1, 0);
         SetWindowPos(run.panel.m_hWnd, nullptr, 30, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
@@ -113,42 +113,36 @@ TEST(LoginScreen, PageEndsTheRunWithTheGameAddress) {
     run.Run();
 
     EXPECT_EQ(kGame, run.panel.GetGameUrl());
-    EXPECT_EQ(kLogin, firstReport);
+    EXPECT_EQ(L"http://127.0.0.1:28080/showMiniIndex", firstReport);
     EXPECT_EQ((Urls{L"http://127.0.0.1:28080/showMiniIndex/form.html", kCapitals, kGame}),
               g_reports);
-    EXPECT_TRUE(IsRectEmpty(&hiddenRect));
-    RECT page{0, 72, 700, 460};
-    EXPECT_TRUE(EqualRect(&page, &run.panel.Popup()->WebForm()->ControlRect()));
-    RECT panel{30, 40, 30 + 1216, 40 + 724}, popup{482, 240, 482 + 700, 240 + 460};
+    EXPECT_EQ(L"0 0 0 1 ", Logged(standin, L"event", L"BeforeNavigate2", {L"cancel"}));
+    EXPECT_EQ(L"0xc ", Logged(standin, L"call", L"GetHostInfo", {L"flags"}));
+    RECT page{0, 72, 700, 460}, panel{30, 40, 1246, 764}, popup{482, 240, 1182, 700};
+    EXPECT_TRUE(IsRectEmpty(&hidden));
+    EXPECT_TRUE(EqualRect(&page, &run.Form().ControlRect()));
     EXPECT_TRUE(EqualRect(&panel, &panelAt));
     EXPECT_TRUE(EqualRect(&popup, &popupAt));
-
-    auto navigations = standin.Lines(L"event", L"BeforeNavigate2");
-    ASSERT_EQ(4u, navigations.size());
-    EXPECT_EQ(L"0", navigations[2].Field(L"cancel"));
-    EXPECT_EQ(L"1", navigations[3].Field(L"cancel"));
+    // Three completed documents, one update check.
     EXPECT_EQ(3u, standin.Lines(L"event", L"DocumentComplete").size());
-    EXPECT_EQ(L"0xc", standin.Lines(L"call", L"GetHostInfo").at(0).Field(L"flags"));
     std::string requests = test::ReadBytes(test::SimState(L"requests.log"));
-    size_t first = requests.find("getClientVersion.php?p=morvane");
-    EXPECT_NE(std::string::npos, first);
-    EXPECT_EQ(std::string::npos, requests.find("getClientVersion.php", first + 1));
+    size_t check = requests.find("getClientVersion.php?p=morvane");
+    EXPECT_NE(std::string::npos, check);
+    EXPECT_EQ(std::string::npos, requests.find("getClientVersion.php", check + 1));
 
     const RememberedAccount& account = GetRememberedAccount();
-    EXPECT_EQ(L"password", account.password);
-    EXPECT_EQ(L"0", account.remember);
-    EXPECT_EQ(L"1", account.autoLogin);
+    EXPECT_EQ(L"password 0 1",
+              account.password + L" " + account.remember + L" " + account.autoLogin);
 }
 
 TEST(LoginScreen, KeysReachThePageOrAreSwallowed) {
-    test::StandinRun standin(L"keys", "page http://127.0.0.1:28080/showMiniIndex*\n"
-                                      "  complete\n  focus\n");
+    test::StandinRun standin(L"keys", kLoginPage + "complete\nfocus\n");
     PanelRun run;
     HWND page = nullptr;
     bool popupShown = false;
     run.step = [&](int tick) {
         if (tick == 10) {
-            page = run.panel.Popup()->WebForm()->FindServerWindow();
+            page = run.Form().FindServerWindow();
             for (int key : {VK_SPACE, VK_ESCAPE, VK_RETURN, VK_TAB, int('A')})
                 PostMessageW(page, WM_KEYDOWN, static_cast<WPARAM>(key), 0);
         } else if (tick == 11) {
@@ -165,59 +159,35 @@ TEST(LoginScreen, KeysReachThePageOrAreSwallowed) {
 
     ASSERT_NE(nullptr, page);
     EXPECT_TRUE(popupShown);
-    std::wstring received;
-    for (const auto& line : standin.Lines(L"key", L"WM_KEYDOWN"))
-        received += line.Field(L"code") + L" ";
-    EXPECT_EQ(L"0xd 0x41 0x11 ", received);
-    std::wstring accelerated;
-    for (const auto& line : standin.Lines(L"key", L"accelerator"))
-        accelerated += line.Field(L"code") + line.Field(L"ctrl") + line.Field(L"target") +
-                       line.Field(L"result") + L" ";
-    EXPECT_EQ(L"0x90serverconsumed 0x431serverconsumed ", accelerated);
-}
-
-// The window of this thread that the exit question opened.
-HWND FindQuestion(HWND panel, HWND popup) {
-    struct Search {
-        HWND panel, popup, found;
-    } search{panel, popup, nullptr};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM data) {
-            auto* s = reinterpret_cast<Search*>(data);
-            if (window != s->panel && window != s->popup && IsWindowVisible(window))
-                s->found = window;
-            return s->found == nullptr ? TRUE : FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    EXPECT_EQ(L"0xd 0x41 0x11 ", Logged(standin, L"key", L"WM_KEYDOWN", {L"code"}));
+    EXPECT_EQ(L"0x9 0 server consumed 0x43 1 server consumed ",
+              Logged(standin, L"key", L"accelerator", {L"code", L"ctrl", L"target", L"result"}));
 }
 
 TEST(LoginScreen, AltF4OnEitherWindowAsksBeforeExiting) {
-    test::StandinRun standin(L"exit", "page http://127.0.0.1:28080/showMiniIndex*\n  wait 0\n");
+    test::StandinRun standin(L"exit", kLoginPage + "wait 0\n");
     PanelRun run;
-    int phase = 0, questions = 0;
+    int phase = 0;
     bool bothOpenAfterDecline = false;
-    auto altF4 = [](HWND window) { PostMessageW(window, WM_SYSKEYDOWN, VK_F4, 1 << 29); };
     run.step = [&](int) {
-        HWND question = FindQuestion(run.panel.m_hWnd, run.Popup());
+        HWND active = GetActiveWindow();
+        bool asking = active && active != run.panel.m_hWnd && active != run.Popup();
         if (phase == 0 || phase == 2) {
-            if (phase == 2)
-                bothOpenAfterDecline =
-                    !question && IsWindowVisible(run.panel.m_hWnd) && IsWindowVisible(run.Popup());
-            altF4(phase == 0 ? run.panel.m_hWnd : run.Popup());
+            bothOpenAfterDecline =
+                IsWindowVisible(run.panel.m_hWnd) && IsWindowVisible(run.Popup());
+            PostMessageW(phase == 0 ? run.panel.m_hWnd : run.Popup(), WM_SYSKEYDOWN, VK_F4,
+                         1 << 29);
             ++phase;
-        } else if ((phase == 1 || phase == 3) && question) {
-            ++questions;
-            PostMessageW(question, WM_COMMAND, phase == 1 ? IDCANCEL : IDOK, 0);
+        } else if ((phase == 1 || phase == 3) && asking) {
+            PostMessageW(active, WM_COMMAND, phase == 1 ? IDCANCEL : IDOK, 0);
             ++phase;
-        } else if (phase == 4 && !question) {
+        } else if (phase == 4 && !asking) {
             run.panel.EndDialog(0);
         }
     };
     run.Run();
 
-    EXPECT_EQ(2, questions);
+    EXPECT_EQ(4, phase);
     EXPECT_TRUE(bothOpenAfterDecline);
     EXPECT_EQ(std::vector<int>{0}, g_exits);
     EXPECT_EQ(L"", run.panel.GetGameUrl());
@@ -227,28 +197,26 @@ TEST(LoginScreen, VersionTextIsPartOfTheLayeredImage) {
     auto skin = LoadPngResourceImage(319);
     ASSERT_TRUE(skin);
     int w = static_cast<int>(skin->GetWidth()), h = static_cast<int>(skin->GetHeight());
-    auto pixels = [&](const wchar_t* text) {
+    auto compose = [&](const wchar_t* text) {
         fw::UniqueGdiObject image = ComposePanelImage(skin.get(), w, h, text);
         DIBSECTION section{};
         GetObjectW(image.Get(), sizeof(section), &section);
         auto* bits = static_cast<const UINT32*>(section.dsBm.bmBits);
         return std::vector<UINT32>(bits, bits + static_cast<size_t>(w) * h);
     };
-    std::vector<UINT32> plain = pixels(L""), marked = pixels(L"8.8.8.8");
+    std::vector<UINT32> plain = compose(L""), marked = compose(L"8.8.8.8");
     Gdiplus::RectF rect = VersionTextRect(w, h);
     int changed = 0, inColour = 0;
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            UINT32 p = marked[static_cast<size_t>(y) * w + x];
-            if (p == plain[static_cast<size_t>(y) * w + x])
-                continue;
-            ++changed;
-            EXPECT_TRUE(rect.Contains(static_cast<float>(x), static_cast<float>(y)))
-                << x << "," << y;
-            // Opaque, and as near the text colour as a 10-pixel font's
-            // smoothed strokes come.
-            inColour += p >> 24 == 0xFF && uitest::ChannelDistance(p & 0xFFFFFF, 0xCBAE5B) <= 32;
-        }
+    for (size_t i = 0; i < marked.size(); ++i) {
+        UINT32 p = marked[i];
+        if (p == plain[i])
+            continue;
+        ++changed;
+        EXPECT_TRUE(rect.Contains(static_cast<float>(i % w), static_cast<float>(i / w))) << i;
+        // Opaque, and as near the colour as the smoothed strokes of a
+        // 10-pixel font come.
+        inColour += p >> 24 == 0xFF && uitest::ChannelDistance(p & 0xFFFFFF, 0xCBAE5B) <= 32;
+    }
     EXPECT_GT(changed, 20);
     EXPECT_GT(inColour, 0);
 }
