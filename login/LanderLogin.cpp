@@ -104,8 +104,8 @@ void CLanderLogin::AskExit() {
 }
 
 BOOL CLanderLogin::PreTranslateMessage(MSG* msg) {
-    // Alt alone would move the keyboard into the system menu of a panel that
-    // has no visible one.
+    // The Alt key goes past the dialog's own key handling, straight to the
+    // window's default processing.
     if (msg->wParam == VK_MENU)
         return FALSE;
     return fw::CDialog::PreTranslateMessage(msg);

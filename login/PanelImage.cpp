@@ -5,6 +5,13 @@ namespace {
 const Gdiplus::ARGB kVersionColour = 0xFFCBAE5B;
 constexpr Gdiplus::REAL kVersionFontPixels = 10.0f;
 
+// The bottom right corner; the text may run past the image's edge, where it is
+// cut off with an ellipsis.
+Gdiplus::RectF VersionTextRect(int width, int height) {
+    return Gdiplus::RectF(static_cast<Gdiplus::REAL>(width - 60),
+                          static_cast<Gdiplus::REAL>(height - 33), 200, 31);
+}
+
 void DrawVersion(Gdiplus::Graphics& graphics, int width, int height, const std::wstring& text) {
     Gdiplus::FontFamily arial(L"arial");
     const Gdiplus::FontFamily* family =
@@ -22,11 +29,6 @@ void DrawVersion(Gdiplus::Graphics& graphics, int width, int height, const std::
 }
 
 } // namespace
-
-Gdiplus::RectF VersionTextRect(int width, int height) {
-    return Gdiplus::RectF(static_cast<Gdiplus::REAL>(width - 60),
-                          static_cast<Gdiplus::REAL>(height - 33), 200, 31);
-}
 
 fw::UniqueGdiObject ComposePanelImage(Gdiplus::Image* skin, int width, int height,
                                       const std::wstring& version) {

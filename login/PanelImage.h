@@ -16,6 +16,3 @@
 // or the bitmap cannot be made.
 fw::UniqueGdiObject ComposePanelImage(Gdiplus::Image* skin, int width, int height,
                                       const std::wstring& version);
-
-// Where the version text goes in an image of that size.
-Gdiplus::RectF VersionTextRect(int width, int height);

@@ -119,12 +119,6 @@ class PlatformSimTest(unittest.TestCase):
         self.assertEqual(entry["path"], VERSION_QUERY + "1, 0, 0, 1")
         self.assertIn(["User-Agent", "sim-test"], entry["headers"])
 
-    def test_whole_address_as_target_is_served_by_its_path(self):
-        self.configure(version_reply="via proxy")
-        target = "http://127.0.0.1:28080" + VERSION_QUERY + "1, 0, 0, 1"
-        self.assertEqual(fetch(self.port, target)[:3:2], (200, b"via proxy"))
-        self.assertEqual(self.logged()[-1]["path"], VERSION_QUERY + "1, 0, 0, 1")
-
     def test_download_content_length_variants(self):
         size = len(self.exe_bytes)
         cases = [("exact", str(size)), ("none", None), ("short", str(size - 16)),
