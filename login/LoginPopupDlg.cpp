@@ -56,8 +56,9 @@ BOOL CLoginPopupDlg::OnInitDialog() {
     page.top += kTitleBand;
     webForm_->SetTargetRect(page);
     webForm_->Navigate(fw::LoadResString(IDS_START_PAGE));
-    // Until a document has loaded the band's background shows, not an empty
-    // white browser; the form gives the control its place then.
+    // Until a document has loaded, the popup's own background shows where the
+    // page will be, not an empty white browser; the form places the control
+    // once a document is complete.
     webForm_->SetControlRect(RECT{0, 0, 0, 0});
 
     minimizeButton_.SetStateImages(kMinimizePngs[0], kMinimizePngs[1], kMinimizePngs[2]);
