@@ -24,7 +24,7 @@ export WINEPREFIX=$root/run
 
 # Wine has no HTML engine here, so the scripted browser stand-in, registered in
 # this prefix only, plays the login page and the game page.
-standin=$build/tools/browser-standin/browser_standin.dll
+standin=$build/browser-standin/browser_standin.dll
 if [[ -f $standin ]]; then
   wine regsvr32 /s "Z:${standin//\//\\}"
   export BROWSER_STANDIN_SCRIPT=$top/scripts/run-login.script
