@@ -22,14 +22,6 @@ lander_template_prefix "$root"
 [[ -d $root/run ]] || lander_clone_prefix "$root" "$root/run"
 export WINEPREFIX=$root/run
 
-# Wine has no HTML engine here, so the scripted browser stand-in, registered in
-# this prefix only, plays the login page and the game page.
-standin=$build/browser-standin/browser_standin.dll
-if [[ -f $standin ]]; then
-  wine regsvr32 /s "Z:${standin//\//\\}"
-  export BROWSER_STANDIN_SCRIPT=$top/scripts/run-login.script
-fi
-
 sim_pid=""
 if ! (exec 3<>/dev/tcp/127.0.0.1/28080) 2>/dev/null; then
   python3 "$top/tools/platform-sim/platform_sim.py" --port 28080 >/dev/null &
@@ -44,6 +36,15 @@ cleanup() {
   lander_stop_display
 }
 trap cleanup EXIT
+
+# Wine has no HTML engine here, so the scripted browser stand-in, registered in
+# this prefix only, plays the login page and the game page. Registering starts
+# the prefix's Wine processes, so the display has to be there first.
+standin=$build/browser-standin/browser_standin.dll
+if [[ -f $standin ]]; then
+  wine regsvr32 /s "Z:${standin//\//\\}"
+  export BROWSER_STANDIN_SCRIPT=$top/scripts/run-login.script
+fi
 
 if [[ -n $headless ]]; then
   wine "$build/Lander_Q7.exe" "$@" &
