@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the program and starts it under Wine, as a player would, with the
 # platform stand-in serving the start page and the update service on
-# 127.0.0.1:28080. Uses a Wine prefix of its own in build/wine/run; without a
-# display it runs on a private X server and saves a screenshot instead. Where
-# 32-bit Wine cannot run, it runs the x86_64 build under 64-bit Wine.
+# 127.0.0.1:28080, and the browser stand-in playing the login. Uses a Wine
+# prefix of its own in build/wine/run; without a display it runs on a private
+# X server and saves a screenshot instead. Where 32-bit Wine cannot run, it
+# runs the x86_64 build under 64-bit Wine.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/build.sh"
@@ -35,6 +36,15 @@ cleanup() {
   lander_stop_display
 }
 trap cleanup EXIT
+
+# Wine has no HTML engine here, so the scripted browser stand-in, registered in
+# this prefix only, plays the login page and the game page. Registering starts
+# the prefix's Wine processes, so the display has to be there first.
+standin=$build/browser-standin/browser_standin.dll
+if [[ -f $standin ]]; then
+  wine regsvr32 /s "Z:${standin//\//\\}"
+  export BROWSER_STANDIN_SCRIPT=$top/scripts/run-login.script
+fi
 
 if [[ -n $headless ]]; then
   # A private X server has no window manager to maximise windows; a Wine

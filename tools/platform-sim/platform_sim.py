@@ -227,6 +227,10 @@ class PlatformHandler(BaseHTTPRequestHandler):
             self.requestline = line
             if ok:
                 self.path = raw_target
+        # A client that reaches the stand-in as its proxy sends the whole
+        # address; the stand-in serves it as if it were the named server.
+        if ok and self.path.startswith("http://"):
+            self.path = "/" + self.path[len("http://"):].partition("/")[2]
         return ok
 
     def do_GET(self):
