@@ -1,16 +1,17 @@
-// Until the login panel exists, the game page is the platform's start page
-// and nobody is asked to log in.
+// The player logs in on the login panel, which ends its run with the address
+// of the game page (or ends the process when the player leaves).
 #include "gamewindow/LoginStep.h"
 
-#include "framework/Strings.h"
-#include "resources/resource.h"
+#include "login/LanderLogin.h"
 
 namespace {
 
-std::wstring StartPageWithoutLogin(HWND) {
-    return fw::LoadResString(IDS_UPDATE_SERVICE);
+std::wstring LogInOnPanel(HWND) {
+    CLanderLogin login;
+    login.DoModal();
+    return login.GetGameUrl();
 }
 
 } // namespace
 
-LoginStepProc RunLoginStep = StartPageWithoutLogin;
+LoginStepProc RunLoginStep = LogInOnPanel;
