@@ -86,13 +86,7 @@ BOOL CLander_Q7Dlg::OnInitDialog() {
         gameView_.reset();
 
     CenterOnWorkArea();
-
-    SendMessageW(m_hWnd, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
-    maximized_ = true;
-    FitToWorkArea();
-    LayoutCaptionButtons();
-    ShowRestoreButton(buttons_, true);
-    InvalidateStrip();
+    EnterMaximizedLayout();
 
     overlay_ = std::make_unique<CMenbanDlg>();
     if (overlay_->Create(IDD_MENBAN, m_hWnd))
@@ -396,6 +390,10 @@ void CLander_Q7Dlg::ToggleMaximizeByDoubleClick() {
         RestoreLayout();
         return;
     }
+    EnterMaximizedLayout();
+}
+
+void CLander_Q7Dlg::EnterMaximizedLayout() {
     SendMessageW(m_hWnd, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
     maximized_ = true;
     FitToWorkArea();

@@ -54,6 +54,9 @@ private:
     // Restore without touching the minimised-by-button flag.
     void RestoreLayout();
     void ToggleMaximizeByDoubleClick();
+    // The system maximise, the window fitted to the work area, the restore
+    // button in place of maximise, and the strip redrawn.
+    void EnterMaximizedLayout();
     void EnterFullScreen();
     void LeaveFullScreen();
     void BossKey();
