@@ -6,7 +6,7 @@
 #include <windows.h>
 #include <wincrypt.h>
 
-#include <new>
+#include <exception>
 #include <vector>
 
 namespace {
@@ -60,10 +60,12 @@ bool FileMd5Hex(const std::wstring& path, std::wstring& hex, WholeFileAllocator 
         // go on, where an escaping exception would end the process.
         std::vector<BYTE> content = allocate(size);
         DWORD read = 0;
-        if (!ReadFile(file.Get(), content.data(), size, &read, nullptr) ||
+        if (content.size() < size || !ReadFile(file.Get(), content.data(), size, &read, nullptr) ||
             !CryptHashData(hash.Get(), content.data(), read, 0))
             return false;
-    } catch (const std::bad_alloc&) {
+    } catch (const std::exception&) {
+        // std::bad_alloc, or std::length_error for a size beyond what a
+        // 32-bit process can address at all.
         return false;
     }
     file.Reset();
