@@ -7,27 +7,40 @@
 #include <windows.h>
 #include <shlobj.h>
 
+std::wstring DataDirUnder(const std::wstring& appData) {
+    // Without the profile folder there is no place of the player's to use:
+    // a path built from nothing would land in the root of the current drive.
+    if (appData.empty())
+        return std::wstring();
+    return appData + L"\\" + fw::LoadResString(IDS_PLATFORM_FOLDER) + L"\\" +
+           fw::LoadResString(IDS_GAME_CODE) + L"\\";
+}
+
 std::wstring GetDataDir() {
     static std::wstring cached;
-    if (cached.empty()) {
-        cached = fw::ShellFolderPath(CSIDL_APPDATA) + L"\\" +
-                 fw::LoadResString(IDS_PLATFORM_FOLDER) + L"\\" + fw::LoadResString(IDS_GAME_CODE) +
-                 L"\\";
-    }
+    if (cached.empty())
+        cached = DataDirUnder(fw::ShellFolderPath(CSIDL_APPDATA));
     return cached;
 }
 
 std::wstring SettingsFilePath() {
-    return GetDataDir() + fw::LoadResString(IDS_SETTINGS_FILE);
+    std::wstring dataDir = GetDataDir();
+    if (dataDir.empty())
+        return std::wstring();
+    return dataDir + fw::LoadResString(IDS_SETTINGS_FILE);
 }
 
 std::wstring ReadSetting(const wchar_t* section, const wchar_t* key, const wchar_t* defaultValue) {
+    std::wstring path = SettingsFilePath();
+    if (path.empty())
+        return defaultValue;
     wchar_t buffer[kSettingBufferChars] = {};
-    GetPrivateProfileStringW(section, key, defaultValue, buffer, kSettingBufferChars,
-                             SettingsFilePath().c_str());
+    GetPrivateProfileStringW(section, key, defaultValue, buffer, kSettingBufferChars, path.c_str());
     return buffer;
 }
 
 void WriteSetting(const wchar_t* section, const wchar_t* key, const wchar_t* value) {
-    WritePrivateProfileStringW(section, key, value, SettingsFilePath().c_str());
+    std::wstring path = SettingsFilePath();
+    if (!path.empty())
+        WritePrivateProfileStringW(section, key, value, path.c_str());
 }

@@ -1,24 +1,29 @@
 #include "framework/Strings.h"
 
 #include <cstdarg>
+#include <algorithm>
 #include <cwchar>
 #include <vector>
 
 namespace fw {
 
 std::wstring FormatString(const wchar_t* format, ...) {
-    std::vector<wchar_t> buffer(256);
-    for (;;) {
-        va_list args;
-        va_start(args, format);
-        int written = _vsnwprintf(buffer.data(), buffer.size(), format, args);
-        va_end(args);
-        // The C runtime answers -1 (or the full size, unterminated) when the
-        // text does not fit; grow and try again.
-        if (written >= 0 && static_cast<size_t>(written) < buffer.size())
-            return std::wstring(buffer.data(), written);
-        buffer.resize(buffer.size() * 2);
-    }
+    // Measured first, so that a format the C runtime cannot carry out (a
+    // field width beyond int, say) ends here instead of in a buffer that
+    // grows until memory runs out.
+    va_list args;
+    va_start(args, format);
+    int length = _vscwprintf(format, args);
+    va_end(args);
+    if (length < 0 || static_cast<size_t>(length) > kMaxFormattedChars)
+        return std::wstring();
+    std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1);
+    va_start(args, format);
+    int written = _vsnwprintf(buffer.data(), buffer.size(), format, args);
+    va_end(args);
+    if (written < 0)
+        return std::wstring();
+    return std::wstring(buffer.data(), std::min(static_cast<size_t>(written), buffer.size() - 1));
 }
 
 std::wstring LoadResString(UINT id, HINSTANCE module) {
@@ -35,8 +40,8 @@ std::wstring LoadResString(UINT id, HINSTANCE module) {
 std::wstring ToWide(const std::string& text, UINT codePage) {
     if (text.empty())
         return std::wstring();
-    int length = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()),
-                                     nullptr, 0);
+    int length =
+        MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     std::wstring result(length, L'\0');
     MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), result.data(),
                         length);

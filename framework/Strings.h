@@ -7,7 +7,13 @@
 
 namespace fw {
 
+// The longest text FormatString produces; every text the program formats is
+// a line or a path, far below it.
+constexpr size_t kMaxFormattedChars = 1 << 20;
+
 // Formats like the C runtime's wide printf family (%s takes a wide string).
+// Empty when the runtime cannot format the arguments or the text would be
+// longer than kMaxFormattedChars.
 std::wstring FormatString(const wchar_t* format, ...);
 
 // A string of the module's string table; empty when the id is absent.

@@ -101,16 +101,18 @@ void CreateShortcuts(const std::wstring& installed) {
 } // namespace
 
 void RunFirstStartSetup() {
-    std::wstring appData = fw::ShellFolderPath(CSIDL_APPDATA);
-    std::wstring platformFolder = appData + L"\\" + fw::LoadResString(IDS_PLATFORM_FOLDER);
-    CreateFolderIfMissing(platformFolder);
-    std::wstring dataFolder = platformFolder + L"\\" + fw::LoadResString(IDS_GAME_CODE);
+    // Without the player's profile folder there is nowhere to install to.
+    std::wstring dataDir = GetDataDir();
+    if (dataDir.empty())
+        return;
+    std::wstring dataFolder = dataDir.substr(0, dataDir.size() - 1);
+    CreateFolderIfMissing(dataFolder.substr(0, dataFolder.find_last_of(L'\\')));
     CreateFolderIfMissing(dataFolder);
 
     ExtractDefaultFiles(dataFolder);
 
     std::wstring running = fw::ModulePath();
-    std::wstring installed = dataFolder + L"\\" + fw::ModuleFileName();
+    std::wstring installed = dataDir + fw::ModuleFileName();
     CreateShortcuts(installed);
 
     long installedVersion = VersionNumber(GetFileVersionString(installed));

@@ -6,6 +6,7 @@
 #include "framework/Handles.h"
 #include "framework/Internet.h"
 #include "framework/Strings.h"
+#include "update/FileVersion.h"
 #include "update/Md5.h"
 #include "update/UpdateLog.h"
 #include "update/UpdateRules.h"
@@ -50,9 +51,35 @@ private:
     fw::UniqueHandle file_;
 };
 
+// The reason, as an update-log line, why a downloaded file must not replace
+// the installed program; empty when it may. Whatever the server sent with
+// the right length arrives here, an error page as well as a program, and the
+// relay would install it blindly. The new program also needs a FileVersion:
+// without one it could never tell the update service what it is.
+std::wstring RejectionOfDownload(const std::wstring& path) {
+    std::string head(kProgramHeadBytes, '\0');
+    DWORD read = 0;
+    {
+        fw::UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file ||
+            !ReadFile(file.Get(), &head[0], static_cast<DWORD>(head.size()), &read, nullptr))
+            read = 0;
+    }
+    head.resize(read);
+    if (!IsProgramImage(head))
+        return L"ERROR!Download file is not a Windows program,deleted";
+    std::wstring version = GetFileVersionString(path);
+    if (version.empty() || version == kNoVersionText)
+        return L"ERROR!Download file has no file version,deleted";
+    return std::wstring();
+}
+
 } // namespace
 
 void CUpdateModule::DownloadUpdate(const std::wstring& url) {
+    if (cacheFile_.empty())
+        return;
     try {
         WriteUpdateLog(L"ExcuUpdate,URL=" + url);
         fw::CInternetSession session;
@@ -92,6 +119,10 @@ void CUpdateModule::DownloadUpdate(const std::wstring& url) {
                 break;
             file.Write(buffer, read);
             received += static_cast<long>(read);
+            // A body longer than announced can never complete; stop before an
+            // endless one fills the disk (or the count wraps).
+            if (!IsWithinAnnouncedLength(sizeBefore, received, announced))
+                break;
         }
         file.Close();
         request->Close();
@@ -102,6 +133,12 @@ void CUpdateModule::DownloadUpdate(const std::wstring& url) {
         std::wstring digest;
         FileMd5Hex(cacheFile_, digest);
         WriteUpdateLog(fw::FormatString(L"Finish download,file md5=%s", digest.c_str()));
+        std::wstring rejection = RejectionOfDownload(cacheFile_);
+        if (!rejection.empty()) {
+            DeleteFileW(cacheFile_.c_str());
+            WriteUpdateLog(rejection);
+            return;
+        }
         handover_(cacheFile_, installFile_);
     } catch (const fw::CException& e) {
         LogDownloadException(e);

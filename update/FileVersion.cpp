@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cwchar>
 #include <vector>
 
 namespace {
@@ -16,13 +18,17 @@ struct Translation {
 
 } // namespace
 
+std::wstring VersionValueText(const wchar_t* value, unsigned chars) {
+    return std::wstring(value, wcsnlen(value, chars));
+}
+
 std::wstring GetFileVersionString(const std::wstring& path) {
     if (!fw::PathExists(path))
         return std::wstring();
     DWORD unused = 0;
     DWORD size = GetFileVersionInfoSizeW(path.c_str(), &unused);
     if (size == 0)
-        return L"None VerSion Supprot";
+        return kNoVersionText;
     std::vector<BYTE> info(size);
     if (!GetFileVersionInfoW(path.c_str(), 0, size, info.data()))
         return std::wstring();
@@ -40,9 +46,15 @@ std::wstring GetFileVersionString(const std::wstring& path) {
                                             translations[i].language, translations[i].codePage);
         wchar_t* value = nullptr;
         UINT chars = 0;
-        if (VerQueryValueW(info.data(), key.c_str(), reinterpret_cast<void**>(&value), &chars) &&
-            value)
-            result += value;
+        if (!VerQueryValueW(info.data(), key.c_str(), reinterpret_cast<void**>(&value), &chars) ||
+            !value)
+            continue;
+        // Nor may a length that the resource claims reach past the copy.
+        const BYTE* at = reinterpret_cast<const BYTE*>(value);
+        if (at < info.data() || at >= info.data() + info.size())
+            continue;
+        size_t room = static_cast<size_t>(info.data() + info.size() - at) / sizeof(wchar_t);
+        result += VersionValueText(value, static_cast<unsigned>(std::min<size_t>(chars, room)));
     }
     return result;
 }

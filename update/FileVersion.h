@@ -4,7 +4,15 @@
 
 #include <string>
 
-// Empty when the file does not exist; "None VerSion Supprot" when it has no
+// The answer for a file without a version resource.
+constexpr wchar_t kNoVersionText[] = L"None VerSion Supprot";
+
+// Empty when the file does not exist; kNoVersionText when it has no
 // version resource; otherwise the FileVersion values of every translation the
 // resource lists, in order and without separator (usually just one).
 std::wstring GetFileVersionString(const std::wstring& path);
+
+// A string value of a version resource: at most the chars characters the
+// system reported, up to the first terminator among them. A resource is data
+// from the file and need not be terminated where it claims.
+std::wstring VersionValueText(const wchar_t* value, unsigned chars);

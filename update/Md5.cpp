@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <wincrypt.h>
 
+#include <exception>
 #include <vector>
 
 namespace {
@@ -26,7 +27,15 @@ struct CryptHashTraits {
 
 } // namespace
 
+std::vector<BYTE> AllocateWholeFile(DWORD size) {
+    return std::vector<BYTE>(static_cast<size_t>(size) + 1);
+}
+
 bool FileMd5Hex(const std::wstring& path, std::wstring& hex) {
+    return FileMd5Hex(path, hex, AllocateWholeFile);
+}
+
+bool FileMd5Hex(const std::wstring& path, std::wstring& hex, WholeFileAllocator allocate) {
     fw::UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
@@ -44,14 +53,20 @@ bool FileMd5Hex(const std::wstring& path, std::wstring& hex) {
     DWORD size = GetFileSize(file.Get(), nullptr);
     if (size == INVALID_FILE_SIZE)
         return false;
-    {
+    try {
         // The whole file in one read: executables are small, and the digest
-        // is taken once per update.
-        std::vector<BYTE> content(size + 1);
+        // is taken once per update. A file too large for memory is a digest
+        // that failed, like a failed read: its callers log an empty digest and
+        // go on, where an escaping exception would end the process.
+        std::vector<BYTE> content = allocate(size);
         DWORD read = 0;
-        if (!ReadFile(file.Get(), content.data(), size, &read, nullptr) ||
+        if (content.size() < size || !ReadFile(file.Get(), content.data(), size, &read, nullptr) ||
             !CryptHashData(hash.Get(), content.data(), read, 0))
             return false;
+    } catch (const std::exception&) {
+        // std::bad_alloc, or std::length_error for a size beyond what a
+        // 32-bit process can address at all.
+        return false;
     }
     file.Reset();
 

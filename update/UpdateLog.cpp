@@ -27,11 +27,16 @@ std::wstring FormatUpdateLogLine(const LogTime& t, const std::wstring& message) 
            message;
 }
 
-std::wstring UpdateLogPath() { return GetDataDir() + L"res\\update.log"; }
+std::wstring UpdateLogPath() {
+    std::wstring dataDir = GetDataDir();
+    return dataDir.empty() ? std::wstring() : dataDir + L"res\\update.log";
+}
 
 int WriteUpdateLog(const std::wstring& message) {
     std::wstring line = FormatUpdateLogLine(CurrentLogTime(), message) + L"\r\n";
     std::wstring path = UpdateLogPath();
+    if (path.empty())
+        return -1;
 
     fw::UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));

@@ -21,6 +21,8 @@ LogTime CurrentLogTime();
 // without the line end.
 std::wstring FormatUpdateLogLine(const LogTime& time, const std::wstring& message);
 
+// res\update.log in the data folder; empty without a data folder, and then
+// no line is written.
 std::wstring UpdateLogPath();
 
 // Appends one line (CR LF as UTF-16, no byte-order mark). Answers 0 when the

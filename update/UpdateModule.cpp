@@ -56,6 +56,8 @@ void RunUpdatePass() {
         std::wstring query = fw::LoadResString(IDS_VERSION_QUERY);
         std::wstring version = GetFileVersionString(fw::ModulePath());
 
+        if (module.CacheFile().empty())
+            return;
         WriteUpdateLog(FormatCheckAddress(base, query, version));
         if (module.CheckVersion(base, query, version))
             module.DownloadUpdate(module.Reply());
@@ -70,8 +72,14 @@ CUpdateModule::CUpdateModule(const std::wstring& fileName, const std::wstring& d
 
 CUpdateModule::CUpdateModule(const std::wstring& fileName, const std::wstring& dataFolder,
                              Handover handover)
+    : CUpdateModule(fileName, dataFolder, std::move(handover), fw::ShellFolderPath(CSIDL_APPDATA)) {
+}
+
+CUpdateModule::CUpdateModule(const std::wstring& fileName, const std::wstring& dataFolder,
+                             Handover handover, const std::wstring& appData)
     : dataFolder_(dataFolder), handover_(std::move(handover)) {
-    std::wstring appData = fw::ShellFolderPath(CSIDL_APPDATA);
+    if (appData.empty())
+        return;
     std::wstring cacheFolder = appData + L"\\cache";
     if (!fw::PathExists(cacheFolder))
         CreateDirectoryW(cacheFolder.c_str(), nullptr);

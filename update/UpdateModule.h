@@ -31,6 +31,11 @@ public:
     // Creates %APPDATA%\cache when missing and deletes a stale cache file.
     CUpdateModule(const std::wstring& fileName, const std::wstring& dataFolder);
     CUpdateModule(const std::wstring& fileName, const std::wstring& dataFolder, Handover handover);
+    // The same below the given application-data folder. An empty one (the
+    // shell could not name it) leaves both paths empty and touches nothing:
+    // the pass then has nowhere to download to.
+    CUpdateModule(const std::wstring& fileName, const std::wstring& dataFolder, Handover handover,
+                  const std::wstring& appData);
 
     // Asks the service; true when it named an executable to download, whose
     // address is then Reply().
@@ -38,7 +43,9 @@ public:
                       const std::wstring& version);
     // The service's reply to CheckAddress(); empty on every failure.
     std::wstring QueryServiceText();
-    // Appends the body at url to the cache file; on completion hands over.
+    // Appends the body at url to the cache file; on completion hands over,
+    // unless the file is not a program to install (then it is deleted).
+    // Does nothing without a cache file.
     void DownloadUpdate(const std::wstring& url);
 
     const std::wstring& CheckAddress() const { return checkAddress_; }

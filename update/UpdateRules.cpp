@@ -3,6 +3,18 @@
 #include "framework/Strings.h"
 
 #include <cwchar>
+#include <windows.h>
+
+namespace {
+
+uint32_t LittleEndian(const std::string& bytes, size_t at, size_t count) {
+    uint32_t value = 0;
+    for (size_t i = count; i-- > 0;)
+        value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
+    return value;
+}
+
+} // namespace
 
 std::wstring FormatCheckAddress(const std::wstring& base, const std::wstring& query,
                                 const std::wstring& version) {
@@ -30,6 +42,25 @@ bool IsDownloadComplete(long sizeBefore, long received, long announced) {
     return static_cast<int64_t>(sizeBefore) + received == announced;
 }
 
+bool IsWithinAnnouncedLength(long sizeBefore, long received, long announced) {
+    return static_cast<int64_t>(sizeBefore) + received <= announced;
+}
+
 bool UpdateLogTooLarge(uint64_t size) {
     return size > kUpdateLogLimitBytes;
+}
+
+bool IsProgramImage(const std::string& head) {
+    const size_t kPeOffsetField = 0x3C;
+    const size_t kCharacteristicsField = 4 + 18; // after "PE\0\0", in the file header
+    if (head.size() < kPeOffsetField + 4 || head.compare(0, 2, "MZ") != 0)
+        return false;
+    size_t pe = LittleEndian(head, kPeOffsetField, 4);
+    if (pe > head.size() || head.size() - pe < kCharacteristicsField + 2)
+        return false;
+    if (head.compare(pe, 4, std::string("PE\0\0", 4)) != 0)
+        return false;
+    uint32_t characteristics = LittleEndian(head, pe + kCharacteristicsField, 2);
+    return (characteristics & IMAGE_FILE_EXECUTABLE_IMAGE) != 0 &&
+           (characteristics & IMAGE_FILE_DLL) == 0;
 }

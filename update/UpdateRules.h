@@ -39,4 +39,16 @@ long AnnouncedLength(const std::wstring& headerText);
 // received adds up to the announced length.
 bool IsDownloadComplete(long sizeBefore, long received, long announced);
 
+// False once the cache file would hold more than the announced length.
+bool IsWithinAnnouncedLength(long sizeBefore, long received, long announced);
+
 bool UpdateLogTooLarge(uint64_t size);
+
+// How much of a downloaded file is read to recognise a program: its DOS
+// header, the offset of the PE header and that header must lie within it.
+constexpr size_t kProgramHeadBytes = 4096;
+
+// True when head, the beginning of a file, is that of a Windows program: a DOS
+// header pointing at a PE signature whose file header marks an executable
+// image that is not a library.
+bool IsProgramImage(const std::string& head);

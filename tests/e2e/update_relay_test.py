@@ -72,11 +72,11 @@ class Relay:
 
     # --- the platform stand-in -------------------------------------------------
 
-    def start_stand_in(self):
+    def start_stand_in(self, download=None):
         shutil.rmtree(self.state, ignore_errors=True)
         os.makedirs(self.state)
         config = {"version_reply": "{base}/download/vrk_client.exe",
-                  "download_file": self.args.new,
+                  "download_file": download or self.args.new,
                   # The new version must not be offered itself again.
                   "version_replies": {self.args.new_version: "0"}}
         with open(os.path.join(self.state, "config.json"), "w") as f:
@@ -159,8 +159,9 @@ class Relay:
             messages.append(match.group(1))
         return messages
 
-    def expected_download_lines(self):
-        size = os.path.getsize(self.args.new)
+    def expected_download_lines(self, served=None):
+        served = served or self.args.new
+        size = os.path.getsize(served)
         return [
             self.base + "/showMiniIndex/getClientVersion.php?p=morvane&g=vrk&v="
             + self.args.old_version,
@@ -170,14 +171,14 @@ class Relay:
             "Http QueryInfoStatusCode:200",
             "Content length:%d" % size,
             "Finish download,file size=%d" % size,
-            "Finish download,file md5=" + md5(self.args.new),
+            "Finish download,file md5=" + md5(served),
         ]
 
-    def run_driver(self):
+    def run_driver(self, code=0):
+        """code: 0 after starting the updater, 3 when the pass made no update."""
         done = subprocess.run(["wine", self.args.driver], timeout=90, check=False)
-        check(done.returncode == 0,
-              "the old version ended with %d, not 0 after starting the updater; log: %r"
-              % (done.returncode, self.log_messages()))
+        check(done.returncode == code, "the old version ended with %d, not %d; log: %r"
+              % (done.returncode, code, self.log_messages()))
 
     # --- the cases ------------------------------------------------------------------
 
@@ -203,6 +204,22 @@ class Relay:
         check(os.path.exists(self.cache), "the cache file was removed")
         time.sleep(2)
         check(self.installed_runs() & third, "the replaced installed file did not keep running")
+
+    def case_error_page_served_as_download_is_not_installed(self):
+        page = os.path.join(self.state, "error.html")
+        self.stop_stand_in()
+        self.start_stand_in(download=page)
+        with open(page, "w") as f:
+            f.write("<html><body><h1>503 Service Unavailable</h1></body></html>\n")
+        self.reset_install(self.args.installed)
+        self.run_driver(code=3)
+        expected = self.expected_download_lines(page) + [
+            "ERROR!Download file is not a Windows program,deleted"]
+        check(self.log_messages() == expected,
+              "log %r, expected %r" % (self.log_messages(), expected))
+        check(not os.path.exists(self.cache) and not self.updater_runs()
+              and open(self.install, "rb").read() == open(self.args.installed, "rb").read(),
+              "the page was kept or handed over, or the installed file changed")
 
     def case_locked_install_file_fails_into_a_normal_start(self):
         self.reset_install(self.args.installed)
@@ -244,6 +261,7 @@ def main():
     relay = Relay(args)
     failed = 0
     for name in ("case_relay_replaces_the_installed_file",
+                 "case_error_page_served_as_download_is_not_installed",
                  "case_locked_install_file_fails_into_a_normal_start"):
         started = time.monotonic()
         try:

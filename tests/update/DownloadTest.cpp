@@ -162,7 +162,7 @@ TEST_F(AgainstStandIn, MissingLengthNeverDownloads) {
     EXPECT_TRUE(handovers_.empty());
 }
 
-TEST_F(AgainstStandIn, BodyEndingEarlyLeavesThePartialFileSilently) {
+TEST_F(AgainstStandIn, BodyEndingEarlyOrRunningLongLeavesThePartialFileSilently) {
     ServeDownload(", \"download_cut\": 3000");
     CUpdateModule module = MakeModule();
     module.DownloadUpdate(DownloadAddress());
@@ -170,23 +170,51 @@ TEST_F(AgainstStandIn, BodyEndingEarlyLeavesThePartialFileSilently) {
                       L"Content length:5000"};
     EXPECT_EQ(expected, test::UpdateLogMessages());
     EXPECT_EQ(payload_.substr(0, 3000), test::ReadBytes(module.CacheFile()));
+    // A body longer than announced is not read on once it has passed the length.
+    ServeDownload(", \"download_length\": 100");
+    MakeModule().DownloadUpdate(DownloadAddress());
+    EXPECT_EQ(6u, test::UpdateLogMessages().size());
+    EXPECT_GE(1024u, test::ReadBytes(module.CacheFile()).size());
     EXPECT_TRUE(handovers_.empty());
 }
 
 TEST_F(AgainstStandIn, WholeBodyIsLoggedAndHandedOver) {
+    payload_ = test::ReadBytes(fw::ModulePath());
+    test::WriteBytes(payloadPath_, payload_);
     ServeDownload("");
     CUpdateModule module = MakeModule();
     module.DownloadUpdate(DownloadAddress());
     EXPECT_EQ(payload_, test::ReadBytes(module.CacheFile()));
     std::wstring digest;
     ASSERT_TRUE(FileMd5Hex(payloadPath_, digest));
+    std::wstring size = std::to_wstring(payload_.size());
     Lines expected = {L"ExcuUpdate,URL=" + DownloadAddress(), L"Http QueryInfoStatusCode:200",
-                      L"Content length:5000", L"Finish download,file size=5000",
+                      L"Content length:" + size, L"Finish download,file size=" + size,
                       L"Finish download,file md5=" + digest};
     EXPECT_EQ(expected, test::UpdateLogMessages());
     ASSERT_EQ(1u, handovers_.size());
     EXPECT_EQ(module.CacheFile(), handovers_[0].first);
     EXPECT_EQ(module.InstallFile(), handovers_[0].second);
+}
+
+TEST_F(AgainstStandIn, DownloadThatIsNoProgramIsDeletedWithItsReason) {
+    // This program with its version value's key renamed (last in the file, in its resources).
+    std::string versionless = test::ReadBytes(fw::ModulePath());
+    versionless[versionless.rfind(std::string("F\0i\0l\0e\0V\0e\0r", 14))] = 'X';
+    for (const std::string& bytes : {std::string("<html>503</html>"), "MZ" + std::string(2046, 'Z'),
+                                     versionless.substr(0, 0x3E), versionless}) {
+        test::RemoveTree(UpdateLogPath());
+        test::WriteBytes(payloadPath_, bytes);
+        ServeDownload("");
+        MakeModule().DownloadUpdate(DownloadAddress());
+        Lines log = test::UpdateLogMessages();
+        ASSERT_EQ(6u, log.size());
+        EXPECT_EQ(bytes == versionless ? L"ERROR!Download file has no file version,deleted"
+                                       : L"ERROR!Download file is not a Windows program,deleted",
+                  log[5]);
+        EXPECT_FALSE(test::FileExists(test::AppDataFolder() + L"\\cache\\q7vktmp.exe"));
+    }
+    EXPECT_TRUE(handovers_.empty());
 }
 
 TEST_F(AgainstStandIn, CacheFileHeldElsewhereStopsBeforeTheTransfer) {

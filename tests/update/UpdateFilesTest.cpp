@@ -15,6 +15,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <new>
+
 namespace {
 
 std::wstring ScratchFile(const wchar_t* name) {
@@ -59,6 +61,10 @@ TEST(FileMd5, AppendsToTheOutputAndLeavesItAloneOnFailure) {
     std::wstring untouched = L"kept";
     EXPECT_FALSE(FileMd5Hex(ScratchFile(L"no-such-file.bin"), untouched));
     EXPECT_EQ(L"kept", untouched);
+    // A file too large for memory fails the digest instead of ending the process.
+    auto noMemory = [](DWORD) -> std::vector<BYTE> { throw std::bad_alloc(); };
+    EXPECT_FALSE(FileMd5Hex(path, untouched, noMemory));
+    EXPECT_EQ(L"kept", untouched);
 }
 
 TEST(FileVersion, RunningExecutableAnswersItsFileVersion) {
@@ -78,6 +84,8 @@ TEST(FileVersion, SeveralTranslationsFollowEachOther) {
     std::wstring fixture = ExecutableFolder() + L"update_version_fixture.dll";
     ASSERT_TRUE(test::FileExists(fixture));
     EXPECT_EQ(L"2.0.0.1 en2.0.0.1 zh", GetFileVersionString(fixture));
+    // A value is bounded by the length the system reports, terminated or not.
+    EXPECT_EQ(L"1.2.", VersionValueText(L"1.2.3.4", 4) + VersionValueText(L"\0junk", 5));
 }
 
 class UpdateLogTrim : public ::testing::Test {
@@ -117,6 +125,16 @@ TEST_F(UpdateLogTrim, LogHeldByAWriterIsLeftForTheNextPass) {
     TrimUpdateLog(UpdateLogPath());
     writer.Reset();
     EXPECT_TRUE(test::FileExists(UpdateLogPath()));
+}
+
+TEST(UpdateModulePaths, UnknownApplicationDataFolderLeavesNothingToDo) {
+    EXPECT_EQ(L"", DataDirUnder(L""));
+    ASSERT_TRUE(test::MakeDirectories(GetDataDir() + L"res"));
+    CUpdateModule module(L"\\q7vktmp.exe", L"\\morvane\\vrk\\", nullptr, L"");
+    EXPECT_EQ(L"", module.CacheFile() + module.InstallFile());
+    module.DownloadUpdate(L"http://127.0.0.1:1/download/vrk_client.exe");
+    EXPECT_FALSE(test::FileExists(UpdateLogPath()));
+    test::RemoveTree(GetDataDir());
 }
 
 TEST(UpdateModulePaths, CacheFolderIsMadeAndStaleDownloadDeleted) {

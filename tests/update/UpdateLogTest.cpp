@@ -4,6 +4,7 @@
 
 #include "app/Settings.h"
 #include "framework/Handles.h"
+#include "framework/Strings.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -32,6 +33,13 @@ TEST(UpdateLogLine, MessageIsKeptWholeWithPercentSigns) {
     message += L"%s%d\r\nnext";
     std::wstring line = FormatUpdateLogLine(LogTime{2026, 1, 1, 1, 1, 1}, message);
     EXPECT_EQ(message, line.substr(line.size() - message.size()));
+}
+
+TEST(Formatting, TextsTheRuntimeCannotFormatComeOutEmpty) {
+    std::wstring path(3000, L'p');
+    EXPECT_EQ(path + L" 7", fw::FormatString(L"%s %ld", path.c_str(), 7L));
+    // A width beyond int fails in the runtime; one that wraps asks for gigabytes.
+    EXPECT_EQ(L"", fw::FormatString(L"%2147483647d", 1) + fw::FormatString(L"%99999999999d", 1));
 }
 
 class UpdateLogFile : public ::testing::Test {
