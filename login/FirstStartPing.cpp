@@ -11,8 +11,8 @@ std::wstring SendFirstStartPing(const std::wstring& address) {
     std::string body;
     try {
         fw::CInternetSession session;
-        std::unique_ptr<fw::CHttpFile> file = session.OpenURL(address, 1,
-                                                              INTERNET_FLAG_TRANSFER_ASCII);
+        std::unique_ptr<fw::CHttpFile> file =
+            session.OpenURL(address, 1, INTERNET_FLAG_TRANSFER_ASCII);
         if (!file)
             return std::wstring();
         DWORD status = 0;
@@ -24,7 +24,7 @@ std::wstring SendFirstStartPing(const std::wstring& address) {
         do {
             read = file->Read(piece, sizeof(piece));
             body.append(piece, read);
-        } while (read == sizeof(piece));
+        } while (read == sizeof(piece) && body.size() < kFirstStartAnswerLimit);
     } catch (const fw::CInternetException&) {
         // The answer is dropped anyway; what was read so far is returned.
     }

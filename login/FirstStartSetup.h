@@ -4,10 +4,14 @@
 // is missing or outdated.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 void RunFirstStartSetup();
 
 // Tells the platform about a first installation; the answer is returned for
-// the caller to drop (empty on any failure).
+// the caller to drop (empty on any failure). Nobody reads it, so at most
+// kFirstStartAnswerLimit bytes of it are kept: a reply that never ends must
+// not fill the memory.
+constexpr std::size_t kFirstStartAnswerLimit = 64 * 1024;
 std::wstring SendFirstStartPing(const std::wstring& address);

@@ -84,6 +84,9 @@ TEST_F(FirstStartPing, PageTextIsReturnedWhole) {
                             fw::ToNarrow(c.tag, CP_UTF8) + "\""))
             << c.tag;
     }
+    // A reply far longer than anyone reads is not kept whole.
+    Configure("{\"version_reply\": \"" + std::string(4 * kFirstStartAnswerLimit, 'd') + "\"}");
+    EXPECT_EQ(kFirstStartAnswerLimit, SendFirstStartPing(PageAddress(L"huge")).size());
 }
 
 TEST_F(FirstStartPing, ErrorStatusGivesEmptyText) {
