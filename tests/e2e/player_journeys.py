@@ -142,6 +142,8 @@ def uninstall(player):
     check(command.endswith(" -u"), "uninstall command %r" % command)
     player.end_all()
     os.environ["XDG_DATA_HOME"] = os.path.join(player.work, "trash")
+    os.makedirs(os.path.join(player.work, "trash", "Trash", "files"), exist_ok=True)
+    os.makedirs(os.path.join(player.work, "trash", "Trash", "info"), exist_ok=True)
 
     def run_uninstall(yes):
         player.start(command[:-3], "-u")
@@ -159,7 +161,10 @@ def uninstall(player):
     check(not os.path.exists(os.path.dirname(links["program"])), "the start-menu folder stayed")
     copy = os.path.join(player.appdata, "cache", "q7vktmpu.exe")
     check(os.path.isdir(player.data) and os.path.isfile(copy), "the data folder or the copy went")
-    check(player.registry("HKLM", UNINSTALL_KEY).get("Path"), "the uninstall entry went")
+    # The entry would start a deleted file; the profile values stay.
+    check(not player.registry("HKLM", UNINSTALL_KEY), "the uninstall entry stayed")
+    check(player.registry("HKCU", PROFILE_KEY).get("UninstallString") == command,
+          "the profile values went")
     trash = os.path.join(player.work, "trash", "Trash", "files")
     check(os.path.isfile(os.path.join(trash, "res", "systemset.ini")),
           "the settings are not in the Recycle Bin: %r" % os.listdir(trash))
