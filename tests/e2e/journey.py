@@ -95,6 +95,7 @@ class Player:
         os.environ["BROWSER_STANDIN_LOG"] = self.browser_log
 
     def start_stand_in(self, **config):
+        self.stop_stand_in()
         self.configure(**config)
         self.sim = subprocess.Popen(
             [sys.executable, self.args.stand_in, "--port", str(self.port),

@@ -186,8 +186,6 @@ def faults(player):
          ["Http QueryInfoStatusCode:200"]),
         ("truncated download", dict(offer, download_cut=4096),
          ["ExcuUpdate,URL=" + download, "Content length:%d" % os.path.getsize(player.args.new)]),
-        ("download 404", dict(offer, download_status=404),
-         ["ExcuUpdate,URL=" + download, "Http QueryInfoStatusCode:404"]),
     ]
     for name, config, lines in cases:
         with open(player.settings, "wb") as f:
