@@ -36,7 +36,12 @@ def main():
     program = player.start(args.program)
     wait_for(player.login_panel, 90, "the login panel")
     shot("1-login-panel")
-    game = wait_for(player.game_window, 90, "the game window")
+    def maximised_game():
+        area = player.work_area()
+        return next((w for w in player.game_windows()
+                     if w.visible and (w.x, w.y, w.width, w.height) == area), None)
+
+    game = wait_for(maximised_game, 90, "the maximised game window")
     maximised = (game.x, game.y, game.width, game.height)
     shot("2-game-window")
 
@@ -56,7 +61,8 @@ def main():
     wait_for(lambda: [w for w in player.visible("") if w.pid == game.pid
                       and (w.x, w.y, w.width, w.height) == maximised], 30, "the overlay")
     shot("4-cache-clearing")
-    wait_for(lambda: not os.listdir(cache), 120, "the cache to be cleared")
+    wait_for(lambda: not os.path.isdir(cache) or not os.listdir(cache), 120,
+             "the cache to be cleared")
 
     player.click(game, "IDC_BTN_CLOSE")
     wait_for(player.message_box, 30, "the exit question")

@@ -96,6 +96,10 @@ def in_game(player):
     wait_for(lambda: game_rect(player) == (0, 0, 1280, 1024), 20, "full screen")
     player.probe("key", VK_F11)
     wait_for(lambda: game_rect(player) == maximised, 20, "full screen to end")
+    view = [c for c in player.children(player.game_window()) if c.title == "MyWebBrowser"][0]
+    x, y, width, height = maximised
+    check((view.x, view.y, view.width, view.height) == (x, y + 30, width, height - 30),
+          "the game view %r is not under the title strip after full screen" % (view,))
 
     refreshes = len(player.browser_events("call Refresh"))
     player.probe("key", VK_F5)
