@@ -173,6 +173,9 @@ class Player:
         return [w for w in self.windows() if w.title == TITLE
                 and any(c.title == "MyWebBrowser" for c in self.children(w))]
 
+    def shown_game_window(self):
+        return next((w for w in self.game_windows() if w.visible), None)
+
     def game_window(self):
         games = self.game_windows()
         return games[0] if games else None
@@ -255,8 +258,7 @@ class Player:
         """Starts the program and waits for the game window after the login."""
         self.start(exe, *arguments)
         wait_for(self.login_panel, 60, "the login panel")
-        return wait_for(lambda: next((w for w in self.game_windows() if w.visible), None), 60,
-                        "the game window after the login")
+        return wait_for(self.shown_game_window, 60, "the game window after the login")
 
     def update_messages(self):
         if not os.path.exists(self.update_log):
