@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Builds the program and starts it under Wine, as a player would, with the
-# platform stand-in serving the start page and the update service on
-# 127.0.0.1:28080, and the browser stand-in playing the login. Uses a Wine
-# prefix of its own in build/wine/run; without a display it runs on a private
-# X server and saves a screenshot instead. Where 32-bit Wine cannot run, it
-# runs the x86_64 build under 64-bit Wine.
+# Builds the program and starts it under Wine, as a player would, inside a
+# 1280 x 1024 Wine virtual desktop, with the platform stand-in serving the
+# start page and the update service on 127.0.0.1:28080, and the browser
+# stand-in playing the login and the game page. Uses a Wine prefix of its own
+# in build/wine/run. Without a display it runs on a private X server, walks
+# the player's path (scripts/walk.py) and saves a screenshot of each stage.
+# Where 32-bit Wine cannot run, it runs the x86_64 build under 64-bit Wine.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/build.sh"
@@ -37,22 +38,25 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# A Wine virtual desktop maximises windows and has a taskbar with a
+# notification area, as on a player's machine.
+lander_virtual_desktop "$WINEPREFIX" lander 1280x1024
+
 # Wine has no HTML engine here, so the scripted browser stand-in, registered in
 # this prefix only, plays the login page and the game page. Registering starts
 # the prefix's Wine processes, so the display has to be there first.
 standin=$build/browser-standin/browser_standin.dll
-if [[ -f $standin ]]; then
-  wine regsvr32 /s "Z:${standin//\//\\}"
-  export BROWSER_STANDIN_SCRIPT=$top/scripts/run-login.script
-fi
+wine regsvr32 /s "Z:${standin//\//\\}"
+export BROWSER_STANDIN_SCRIPT=$top/scripts/run-login.script
 
 if [[ -n $headless ]]; then
-  # A private X server has no window manager to maximise windows; a Wine
-  # virtual desktop does that, and adds a taskbar as on a player's machine.
-  wine explorer /desktop=lander,1280x1024 "$build/Lander_Q7.exe" "$@" &
-  sleep "${LANDER_RUN_SECONDS:-8}"
-  import -window root "$build/run-screenshot.png"
-  echo "No display: ran headless; screenshot in $build/run-screenshot.png"
+  shots=$build/run-screenshots
+  rm -rf "$shots"
+  echo "No display: walking the player's path headless; screenshots:"
+  LANDER_E2E_APPDATA=$root/run-walk/appdata python3 "$top/scripts/walk.py" \
+    --program "$build/Lander_Q7.exe" --probe "$build/tests/e2e/e2e_window_probe.exe" \
+    --browser-standin "$standin" --resource-header "$top/resources/resource.h" \
+    --shots "$shots"
 else
   wine "$build/Lander_Q7.exe" "$@"
 fi

@@ -121,6 +121,10 @@ void BrowserControl::RunStep(const Step& step, unsigned generation) {
         LogLine(SourceName(id_), L"call", L"take-focus").Write();
         window_->TakeFocus();
         break;
+    case StepKind::Title:
+        document_->SetTitle(step.text);
+        window_->SetTitle(step.text);
+        break;
     case StepKind::Wait:
         break;
     }

@@ -66,7 +66,7 @@ STDMETHODIMP HtmlDocument::get_URL(BSTR* out) {
 }
 
 STDMETHODIMP HtmlDocument::get_title(BSTR* out) {
-    return ReturnString(url_, out);
+    return ReturnString(title_.empty() ? url_ : title_, out);
 }
 
 STDMETHODIMP HtmlDocument::get_readyState(BSTR* out) {

@@ -24,6 +24,7 @@ public:
     HtmlDocument(const std::wstring& url, int controlId, std::weak_ptr<ServerWindow> window);
 
     void MarkComplete() { complete_ = true; }
+    void SetTitle(const std::wstring& title) { title_ = title; }
     void FireClick(const std::vector<ElementDescription>& chain);
 
     HRESULT Unimplemented(const char* method) override;
@@ -57,6 +58,8 @@ private:
     LiveObject live_;
     LONG refs_ = 1;
     std::wstring url_;
+    // The address until the script gives the page a title.
+    std::wstring title_;
     int controlId_;
     std::weak_ptr<ServerWindow> window_;
     bool complete_ = false;

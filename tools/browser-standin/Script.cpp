@@ -63,7 +63,8 @@ bool Tokenize(const std::wstring& text, std::vector<std::wstring>* tokens) {
     return !quoted;
 }
 
-bool ParseChain(const std::wstring& text, std::vector<ElementDescription>* chain, std::wstring* why) {
+bool ParseChain(const std::wstring& text, std::vector<ElementDescription>* chain,
+                std::wstring* why) {
     std::vector<std::wstring> tokens;
     if (!Tokenize(text, &tokens)) {
         *why = L"unterminated quote";
@@ -116,7 +117,7 @@ bool ParseStep(const std::wstring& keyword, const std::wstring& argument, Step* 
         {L"wait", StepKind::Wait},           {L"complete", StepKind::Complete},
         {L"frame", StepKind::Frame},         {L"navigate", StepKind::Navigate},
         {L"newwindow", StepKind::NewWindow}, {L"click", StepKind::Click},
-        {L"focus", StepKind::Focus},
+        {L"focus", StepKind::Focus},         {L"title", StepKind::Title},
     };
     const Keyword* found = nullptr;
     for (const Keyword& k : kKeywords) {
@@ -146,6 +147,13 @@ bool ParseStep(const std::wstring& keyword, const std::wstring& argument, Step* 
         return true;
     case StepKind::Click:
         return ParseChain(argument, &step->chain, why);
+    case StepKind::Title:
+        if (argument.empty()) {
+            *why = L"title needs a text";
+            return false;
+        }
+        step->text = argument;
+        return true;
     case StepKind::Complete:
     case StepKind::Focus:
         if (!argument.empty()) {
@@ -201,7 +209,7 @@ std::vector<Step> Script::StepsFor(const std::wstring& url) const {
         if (GlobMatch(page.pattern, url))
             return page.steps;
     }
-    return {Step{StepKind::Complete, 0, {}, {}}};
+    return {Step{StepKind::Complete, 0, {}, {}, {}}};
 }
 
 bool GlobMatch(const std::wstring& pattern, const std::wstring& text) {

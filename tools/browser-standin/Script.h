@@ -17,6 +17,7 @@ enum class StepKind {
     NewWindow, // the page asks for a new window showing url
     Click,     // a click on the element chain, reported to the document's sinks
     Focus,     // the page's window takes the keyboard focus
+    Title,     // the document's title becomes text, and the page window shows it
 };
 
 struct ElementDescription {
@@ -28,6 +29,7 @@ struct Step {
     StepKind kind = StepKind::Complete;
     unsigned delayMs = 0;
     std::wstring url;
+    std::wstring text;
     // Clicked element first, then each parent outwards.
     std::vector<ElementDescription> chain;
 };

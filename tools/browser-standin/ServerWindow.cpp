@@ -118,8 +118,16 @@ void ServerWindow::Show(bool visible) {
 }
 
 void ServerWindow::SetPage(const std::wstring& url, const std::wstring& state) {
+    if (url != url_)
+        title_.clear();
     url_ = url;
     state_ = state;
+    if (server_)
+        InvalidateRect(server_, nullptr, TRUE);
+}
+
+void ServerWindow::SetTitle(const std::wstring& title) {
+    title_ = title;
     if (server_)
         InvalidateRect(server_, nullptr, TRUE);
 }
@@ -257,6 +265,11 @@ void ServerWindow::Paint(HWND window) {
     text.top += 28;
     Selection font(dc, large.Get());
     SetTextColor(dc, RGB(20, 20, 90));
+    if (!title_.empty()) {
+        // The page's title in large letters, the address under it.
+        DrawTextW(dc, title_.c_str(), -1, &text, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+        text.top += 44;
+    }
     std::wstring address = url_.empty() ? L"(no address)" : url_;
     DrawTextW(dc, address.c_str(), -1, &text,
               DT_LEFT | DT_TOP | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX);

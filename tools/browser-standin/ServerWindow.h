@@ -31,6 +31,7 @@ public:
     HWND Server() const { return server_; }
 
     void SetPage(const std::wstring& url, const std::wstring& state);
+    void SetTitle(const std::wstring& title);
     void NoteRefresh();
     void TakeFocus();
 
@@ -51,6 +52,7 @@ private:
     HWND view_ = nullptr;
     HWND server_ = nullptr;
     std::wstring url_;
+    std::wstring title_;
     std::wstring state_ = L"no page";
     int refreshes_ = 0;
     bool focused_ = false;

@@ -22,6 +22,7 @@ page http://127.0.0.1/frames
   frame http://127.0.0.1/frames/left
   frame http://127.0.0.1/frames/cancelme
   frame http://127.0.0.1/frames/right
+  title Frames of the game
   complete
   wait 50
   click IMG src=logo.png < A href="http://127.0.0.1/link target" < BODY
@@ -185,6 +186,9 @@ void TestFramesAndClicks(Context& c) {
     CHECK(documentUrl.Text() == top);
     CHECK(html && SUCCEEDED(html->get_readyState(readyState.Receive())));
     CHECK(readyState.Text() == L"complete");
+    standin::BStr title;
+    CHECK(html && SUCCEEDED(html->get_title(title.Receive())));
+    CHECK(title.Text() == L"Frames of the game");
 
     ComPtr<IConnectionPointContainer> container =
         document.As<IConnectionPointContainer>(IID_IConnectionPointContainer);

@@ -1,0 +1,76 @@
+#!/usr/bin/env python3
+"""Walks the player's path through the running program and photographs it.
+
+Used by scripts/run.sh when there is no display: the program is started in
+the prefix's virtual desktop, and a screenshot of the whole X display is saved
+at each stage: the login panel, the game window, full screen, the overlay
+while the cache is cleared, and the exit question, which is then answered yes.
+"""
+
+import argparse
+import os
+import subprocess
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
+from journey import Player, wait_for  # noqa: E402
+
+VK_F11 = 0x7A
+CSIDL_INTERNET_CACHE = 0x20
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    for name in ("program", "probe", "browser-standin", "resource-header", "shots"):
+        parser.add_argument("--" + name, required=True)
+    parser.add_argument("--port", default="28080")
+    args = parser.parse_args()
+    os.makedirs(args.shots, exist_ok=True)
+    player = Player(args)
+
+    def shot(name):
+        path = os.path.join(args.shots, name + ".png")
+        subprocess.run(["import", "-window", "root", path], check=True)
+        print("  " + path, flush=True)
+
+    program = player.start(args.program)
+    wait_for(player.login_panel, 90, "the login panel")
+    shot("1-login-panel")
+    def maximised_game():
+        area = player.work_area()
+        return next((w for w in player.game_windows()
+                     if w.visible and (w.x, w.y, w.width, w.height) == area), None)
+
+    game = wait_for(maximised_game, 90, "the maximised game window")
+    maximised = (game.x, game.y, game.width, game.height)
+    shot("2-game-window")
+
+    player.probe("key", VK_F11)
+    wait_for(lambda: player.game_window().width == 1280, 30, "full screen")
+    shot("3-full-screen")
+    player.probe("key", VK_F11)
+    wait_for(lambda: player.game_window().width == maximised[2], 30, "the end of full screen")
+
+    # A player's cache is not empty; enough files keep the overlay up for a
+    # moment.
+    cache = os.path.join(player.linux_folder(CSIDL_INTERNET_CACHE), "vrk")
+    os.makedirs(cache, exist_ok=True)
+    for i in range(4000):
+        open(os.path.join(cache, "entry%d.js" % i), "w").close()
+    player.click(game, "IDC_BTN_CLEAR_CACHE")
+    wait_for(lambda: [w for w in player.visible("") if w.pid == game.pid
+                      and (w.x, w.y, w.width, w.height) == maximised], 30, "the overlay")
+    shot("4-cache-clearing")
+    wait_for(lambda: not os.path.isdir(cache) or not os.listdir(cache), 120,
+             "the cache to be cleared")
+
+    player.click(game, "IDC_BTN_CLOSE")
+    wait_for(player.message_box, 30, "the exit question")
+    shot("5-exit-question")
+    player.answer(yes=True)
+    program.wait(60)
+    print("Screenshots of the player's path are in " + args.shots)
+
+
+if __name__ == "__main__":
+    main()

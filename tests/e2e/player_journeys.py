@@ -1,0 +1,248 @@
+#!/usr/bin/env python3
+"""A player's journeys through the whole program under Wine, with real processes.
+
+first_start: the program started from a download folder installs itself,
+checks its version, logs in and opens the game maximised with its tray icon.
+in_game: the hotkeys, refresh, cache clearing, change server and the exit
+question. uninstall: the command of the uninstall entry, both stages.
+faults: the update service down or broken, broken settings, a read-only data
+folder and a locked installed file; the program keeps working each time.
+"""
+
+import os
+import stat
+import time
+
+from journey import SEPARATOR, TITLE, check, run_journeys, wait_for
+
+VK_F5, VK_F10, VK_F11 = 0x74, 0x79, 0x7A
+CSIDL_PROGRAMS, CSIDL_DESKTOP, CSIDL_INTERNET_CACHE = 0x02, 0x10, 0x20
+UNINSTALL_KEY = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Morvane《Vorrak》"
+PROFILE_KEY = "Software\\应用程序向导生成的本地应用程序\\Lander_Q7\\Morvane《Vorrak》"
+
+
+def shortcuts(player):
+    start_menu = os.path.join(player.linux_folder(CSIDL_PROGRAMS), "Morvane", "Vorrak")
+    return {"desktop": os.path.join(player.linux_folder(CSIDL_DESKTOP), "Morvane《Vorrak》.lnk"),
+            "program": os.path.join(start_menu, "《Vorrak》.lnk"),
+            "uninstall": os.path.join(start_menu, "卸载-《Vorrak》.lnk")}
+
+
+def link_holds(link, text):
+    data = open(link, "rb").read()
+    return text.encode("utf-16-le") in data or text.encode("latin-1", "replace") in data
+
+
+def first_start(player):
+    player.start_stand_in()
+    game = player.log_in(player.download_program())
+
+    check(open(player.installed, "rb").read() == open(player.args.program, "rb").read(),
+          "the installed copy is not the downloaded program")
+    for name in ("systemset.ini", "uninstall.ico"):
+        check(os.path.isfile(os.path.join(player.data, "res", name)), "res\\%s missing" % name)
+    settings = open(player.settings, "rb").read()
+    check(b"start=1001" in settings and b"firststart=0" in settings,
+          "settings after the first start: %r" % settings)
+
+    entry = player.registry("HKLM", UNINSTALL_KEY)
+    installed = entry.get("Path", "")
+    check(installed.lower().endswith("\\morvane\\vrk\\lander_q7.exe"), "uninstall entry %r" % entry)
+    expected = {"Path": installed, "DisplayName": "Vorrak", "Publisher": "Morvane",
+                "UninstallString": installed + " -u"}
+    check(entry == expected, "uninstall entry %r, expected %r" % (entry, expected))
+    profile = player.registry("HKCU", PROFILE_KEY)
+    check(profile == expected, "profile entry %r, expected %r" % (profile, expected))
+    for role, link in shortcuts(player).items():
+        check(os.path.isfile(link) and link_holds(link, "Lander_Q7.exe"),
+              "the %s shortcut %s does not point at the installed copy" % (role, link))
+    check(link_holds(shortcuts(player)["uninstall"], "uninstall.ico"),
+          "the uninstall shortcut has not the unpacked icon")
+
+    check(player.requests()[:1] == [player.version_query(player.args.version)],
+          "requests %r" % player.requests())
+    expected_log = [player.base + player.version_query(player.args.version),
+                    "Http QueryInfoStatusCode:200", "Server response check version msg:0",
+                    "Finish Update.", SEPARATOR]
+    check(player.update_messages() == expected_log,
+          "update log %r, expected %r" % (player.update_messages(), expected_log))
+    check(any("BeforeNavigate2 url=%s/play_gamecode" % player.base in e and "cancel=1" in e
+              for e in player.browser_events()),
+          "the login popup did not catch the game address")
+    check(any("DocumentComplete url=%s/play_gamecode" % player.base in e
+              for e in player.browser_events()), "the game page did not complete")
+
+    area = player.work_area()
+    wait_for(lambda: game_rect(player) == area, 30, "the maximised layout on %r" % (area,))
+    check(player.tray_colours() > 2, "no tray icon: %d colours" % player.tray_colours())
+
+
+def game_rect(player):
+    game = player.game_window()
+    return game and (game.x, game.y, game.width, game.height)
+
+
+def in_game(player):
+    player.start_stand_in()
+    game = player.log_in(player.download_program())
+    maximised = game_rect(player)
+
+    player.probe("key", VK_F10)
+    wait_for(lambda: not player.game_window().visible, 20, "the boss key to hide the window")
+    player.probe("key", VK_F10)
+    wait_for(lambda: player.game_window().visible, 20, "the boss key to show the window")
+
+    player.probe("key", VK_F11)
+    wait_for(lambda: game_rect(player) == (0, 0, 1280, 1024), 20, "full screen")
+    player.probe("key", VK_F11)
+    wait_for(lambda: game_rect(player) == maximised, 20, "full screen to end")
+    view = [c for c in player.children(player.game_window()) if c.title == "MyWebBrowser"][0]
+    x, y, width, height = maximised
+    check((view.x, view.y, view.width, view.height) == (x, y + 30, width, height - 30),
+          "the game view %r is not under the title strip after full screen" % (view,))
+
+    refreshes = len(player.browser_events("call Refresh"))
+    player.probe("key", VK_F5)
+    wait_for(lambda: len(player.browser_events("call Refresh")) > refreshes, 20,
+             "F5 to refresh the page")
+
+    cache = player.linux_folder(CSIDL_INTERNET_CACHE)
+    os.makedirs(os.path.join(cache, "vrk"), exist_ok=True)
+    for i in range(3000):
+        open(os.path.join(cache, "vrk", "entry%d.js" % i), "w").close()
+    player.click(game, "IDC_BTN_CLEAR_CACHE")
+    overlay = wait_for(lambda: [w for w in player.visible("") if w.pid == game.pid
+                                and (w.x, w.y, w.width, w.height) == maximised], 30,
+                       "the overlay over the game window")[0]
+    wait_for(lambda: not any(w.handle == overlay.handle for w in player.visible("")), 60,
+             "the overlay to go")
+    check(not os.path.exists(os.path.join(cache, "vrk", "entry0.js")), "the cache was not emptied")
+
+    player.click(game, "IDC_BTN_CLOSE")
+    player.answer(yes=False)
+    check(player.game_window() == game, "answering no to the exit question changed the window")
+
+    player.click(game, "IDC_BTN_CHANGE_SERVER")
+    player.answer(yes=True)
+    wait_for(lambda: (player.game_window() or game).pid != game.pid, 60,
+             "a new process at the login and the game")
+    check(player.requests().count(player.version_query(player.args.version)) == 2,
+          "the restart did not check the version again: %r" % player.requests())
+    check(not any(w.pid == game.pid for w in player.windows()), "the old process kept windows")
+
+    again = player.game_window()
+    player.click(again, "IDC_BTN_CLOSE")
+    player.answer(yes=True)
+    wait_for(lambda: not any(w.title == TITLE for w in player.windows()), 30,
+             "the program to end")
+    wait_for(lambda: player.tray_colours() <= 2, 20, "the tray icon to go")
+
+
+def uninstall(player):
+    player.start_stand_in()
+    player.log_in(player.download_program())
+    links = shortcuts(player)
+    command = player.registry("HKLM", UNINSTALL_KEY)["UninstallString"]
+    check(command.endswith(" -u"), "uninstall command %r" % command)
+    player.end_all()
+    os.environ["XDG_DATA_HOME"] = os.path.join(player.work, "trash")
+    os.makedirs(os.path.join(player.work, "trash", "Trash", "files"), exist_ok=True)
+    os.makedirs(os.path.join(player.work, "trash", "Trash", "info"), exist_ok=True)
+
+    def run_uninstall(yes):
+        player.start(command[:-3], "-u")
+        player.answer(yes)
+
+    run_uninstall(yes=False)
+    time.sleep(2)
+    check(os.path.exists(player.installed) and all(map(os.path.exists, links.values())),
+          "declining the uninstall removed something")
+
+    run_uninstall(yes=True)
+    wait_for(lambda: not os.path.exists(player.installed) and not os.path.exists(player.settings),
+             60, "the second stage to remove the program and its resources")
+    wait_for(lambda: not any(map(os.path.exists, links.values())), 30, "the shortcuts to go")
+    check(not os.path.exists(os.path.dirname(links["program"])), "the start-menu folder stayed")
+    copy = os.path.join(player.appdata, "cache", "q7vktmpu.exe")
+    check(os.path.isdir(player.data) and os.path.isfile(copy), "the data folder or the copy went")
+    # The entry would start a deleted file; the profile values stay.
+    check(not player.registry("HKLM", UNINSTALL_KEY), "the uninstall entry stayed")
+    check(player.registry("HKCU", PROFILE_KEY).get("UninstallString") == command,
+          "the profile values went")
+    trash = os.path.join(player.work, "trash", "Trash", "files")
+    check(os.path.isfile(os.path.join(trash, "res", "systemset.ini")),
+          "the settings are not in the Recycle Bin: %r" % os.listdir(trash))
+
+
+def faults(player):
+    player.start_stand_in()
+    player.log_in(player.download_program())
+    player.end_all()
+    remembered = open(player.settings, "rb").read().replace(b"code=", b"code=cGxheWVy", 1)
+    installed = open(player.installed, "rb").read()
+    download = "%s/download/vrk_client.exe" % player.base
+    offer = {"version_reply": "{base}/download/vrk_client.exe", "download_file": player.args.new}
+    cases = [
+        ("server down", None, ["Try Download File Exception"]),
+        ("404", {"version_status": 404}, ["Http QueryInfoStatusCode:404"]),
+        ("500", {"version_status": 500}, ["Http QueryInfoStatusCode:500"]),
+        ("2 KiB of garbage", {"version_reply": "".join(chr(i * 7 % 256) for i in range(2048))},
+         ["Http QueryInfoStatusCode:200"]),
+        ("truncated download", dict(offer, download_cut=4096),
+         ["ExcuUpdate,URL=" + download, "Content length:%d" % os.path.getsize(player.args.new)]),
+    ]
+    for name, config, lines in cases:
+        with open(player.settings, "wb") as f:
+            f.write(remembered)
+        if os.path.exists(player.update_log):
+            os.remove(player.update_log)
+        player.stop_stand_in()
+        if config is not None:
+            player.start_stand_in(**config)
+        player.log_in(player.installed)
+        messages = player.update_messages()
+        check(all(line in messages for line in lines) and not any(
+            m.startswith("Finish download") for m in messages),
+            "%s: update log %r lacks %r" % (name, messages, lines))
+        player.end_all()
+        check(open(player.installed, "rb").read() == installed, "%s: installed copy changed" % name)
+        check(open(player.settings, "rb").read() == remembered, "%s: settings changed" % name)
+
+    player.start_stand_in()
+    for name, content in (("corrupt settings", b"[Setting\r\nfullscreen=\xff\xfe\x00\x00F11\r\n"),
+                          ("binary settings", bytes(range(256)) * 8)):
+        with open(player.settings, "wb") as f:
+            f.write(content)
+        player.log_in(player.installed)
+        player.end_all()
+        check(open(player.installed, "rb").read() == installed, "%s: installed copy changed" % name)
+
+    with open(player.settings, "wb") as f:
+        f.write(remembered)
+    # Folders and files without write permission; the files are what Wine
+    # refuses to write to, whoever runs it.
+    res = os.path.dirname(player.settings)
+    read_only = [player.data, res] + [os.path.join(res, name) for name in os.listdir(res)]
+    modes = {path: os.stat(path).st_mode for path in read_only}
+    for path in read_only:
+        os.chmod(path, modes[path] & ~(stat.S_IWUSR | stat.S_IWGRP | stat.S_IWOTH))
+    try:
+        player.log_in(player.installed)
+        player.end_all()
+    finally:
+        for path in read_only:
+            os.chmod(path, modes[path])
+    check(open(player.settings, "rb").read() == remembered, "read-only folder: settings changed")
+
+    running = player.log_in(player.installed)
+    player.start(player.download_program(player.args.new))
+    wait_for(lambda: [w for w in player.game_windows() if w.pid != running.pid], 90,
+             "the newer download to reach the game beside the running installed copy")
+    check(open(player.installed, "rb").read() == installed,
+          "the newer download replaced the running installed copy")
+    check(open(player.settings, "rb").read() == remembered, "locked install: settings changed")
+
+
+if __name__ == "__main__":
+    raise SystemExit(run_journeys(__doc__, {"first_start": first_start, "in_game": in_game,
+                                            "uninstall": uninstall, "faults": faults}))
