@@ -16,7 +16,6 @@ bool BrowserControl::Create(IOleClientSite* site) {
         return false;
     }
     inPlace_ = control_.As<IOleInPlaceObject>(IID_IOleInPlaceObject);
-    browser_ = control_.As<IWebBrowser2>(IID_IWebBrowser2);
     return true;
 }
 
@@ -28,8 +27,9 @@ bool BrowserControl::Activate(IOleClientSite* site, HWND window, RECT* rect) {
 ComPtr<IConnectionPoint> BrowserControl::EventsConnectionPoint() {
     ComPtr<IConnectionPointContainer> container;
     ComPtr<IConnectionPoint> point;
-    if (!browser_ ||
-        FAILED(browser_->QueryInterface(IID_IConnectionPointContainer, container.PutVoid())) ||
+    IWebBrowser2* browser = Browser();
+    if (!browser ||
+        FAILED(browser->QueryInterface(IID_IConnectionPointContainer, container.PutVoid())) ||
         !container || FAILED(container->FindConnectionPoint(DIID_DWebBrowserEvents2, point.Put())))
         point.Reset();
     return point;
@@ -62,6 +62,12 @@ void BrowserControl::Close() {
     inPlace_.Reset();
     control_.Reset();
     storage_.Reset();
+}
+
+IWebBrowser2* BrowserControl::Browser() const {
+    if (!browser_ && control_)
+        browser_ = control_.As<IWebBrowser2>(IID_IWebBrowser2);
+    return browser_.Get();
 }
 
 bool BrowserEventArgs::Has(UINT count) const {

@@ -39,8 +39,9 @@ public:
 
     bool Exists() const { return static_cast<bool>(control_); }
     IOleObject* Control() const { return control_.Get(); }
-    // The automation interface; not AddRef'd.
-    IWebBrowser2* Browser() const { return browser_.Get(); }
+    // The automation interface, asked for when first wanted (a control may
+    // give it only once in place) and kept; not AddRef'd.
+    IWebBrowser2* Browser() const;
 
 private:
     ComPtr<IConnectionPoint> EventsConnectionPoint();
@@ -48,7 +49,7 @@ private:
     ComPtr<IStorage> storage_;
     ComPtr<IOleObject> control_;
     ComPtr<IOleInPlaceObject> inPlace_;
-    ComPtr<IWebBrowser2> browser_;
+    mutable ComPtr<IWebBrowser2> browser_;
     DWORD eventsCookie_ = 0;
 };
 
