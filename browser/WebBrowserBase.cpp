@@ -13,26 +13,11 @@ namespace {
 const wchar_t kServerWindowClass[] = L"Internet Explorer_Server";
 const int kClassNameChars = 260;
 
-// Each event reads a fixed number of arguments; a shorter call is refused
-// rather than read beyond its array.
-bool HasArgs(const DISPPARAMS* params, UINT count) {
-    return params && params->cArgs >= count;
-}
-
 } // namespace
 
 CWebBrowserBase::CWebBrowserBase() {
-    if (!ole_.Succeeded())
-        return;
-    if (FAILED(StgCreateDocfile(nullptr, STGM_CREATE | STGM_SHARE_EXCLUSIVE | STGM_READWRITE, 0,
-                                storage_.Put())))
-        return;
-    if (FAILED(OleCreate(CLSID_WebBrowser, IID_IOleObject, OLERENDER_DRAW, nullptr,
-                         static_cast<IOleClientSite*>(this), storage_.Get(), control_.PutVoid()))) {
-        control_.Reset();
-        return;
-    }
-    inPlace_ = control_.As<IOleInPlaceObject>(IID_IOleInPlaceObject);
+    if (ole_.Succeeded())
+        control_.Create(static_cast<IOleClientSite*>(this));
 }
 
 CWebBrowserBase::~CWebBrowserBase() {
@@ -72,36 +57,32 @@ STDMETHODIMP_(ULONG) CWebBrowserBase::Release() {
 
 STDMETHODIMP CWebBrowserBase::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*,
                                      EXCEPINFO*, UINT*) {
+    // Each event reads a fixed number of arguments; a shorter call is refused
+    // rather than read beyond its array.
+    fw::BrowserEventArgs args(params);
     try {
         switch (id) {
         case DISPID_DOCUMENTCOMPLETE: // (pDisp, URL)
-            if (!HasArgs(params, 2))
+            if (!args.Has(2))
                 return DISP_E_BADPARAMCOUNT;
-            OnDocumentComplete(fw::DispArgString(fw::DispArg(params, 1)));
+            OnDocumentComplete(args.String(1));
             return S_OK;
-        case DISPID_BEFORENAVIGATE2: { // (pDisp, URL, Flags, Frame, PostData, Headers, Cancel)
-            if (!HasArgs(params, 7))
+        case DISPID_BEFORENAVIGATE2: // (pDisp, URL, Flags, Frame, PostData, Headers, Cancel)
+            if (!args.Has(7))
                 return DISP_E_BADPARAMCOUNT;
-            VARIANT_BOOL unused = VARIANT_FALSE;
-            VARIANT_BOOL* cancel = fw::DispArgBoolRef(fw::DispArg(params, 6));
-            OnBeforeNavigate(fw::DispArgString(fw::DispArg(params, 1)), cancel ? cancel : &unused);
+            OnBeforeNavigate(args.String(1), args.Cancel(6));
             return S_OK;
-        }
-        case DISPID_NEWWINDOW2: { // (ppDisp, Cancel)
-            if (!HasArgs(params, 2))
+        case DISPID_NEWWINDOW2: // (ppDisp, Cancel)
+            if (!args.Has(2))
                 return DISP_E_BADPARAMCOUNT;
-            if (VARIANT_BOOL* cancel = fw::DispArgBoolRef(fw::DispArg(params, 1)))
-                *cancel = VARIANT_TRUE;
+            *args.Cancel(1) = VARIANT_TRUE;
             return E_NOTIMPL;
-        }
-        case DISPID_NEWWINDOW3: { // (ppDisp, Cancel, dwFlags, bstrUrlContext, bstrUrl)
-            if (!HasArgs(params, 5))
+        case DISPID_NEWWINDOW3: // (ppDisp, Cancel, dwFlags, bstrUrlContext, bstrUrl)
+            if (!args.Has(5))
                 return DISP_E_BADPARAMCOUNT;
-            shellseam::OpenInInternetExplorer(fw::DispArgString(fw::DispArg(params, 4)));
-            if (VARIANT_BOOL* cancel = fw::DispArgBoolRef(fw::DispArg(params, 1)))
-                *cancel = VARIANT_TRUE;
+            shellseam::OpenInInternetExplorer(args.String(4));
+            *args.Cancel(1) = VARIANT_TRUE;
             return S_OK;
-        }
         default:
             return E_NOTIMPL;
         }
@@ -135,7 +116,7 @@ RECT CWebBrowserBase::HostClientRect() noexcept {
 }
 
 bool CWebBrowserBase::InPlaceActivate() {
-    if (!control_)
+    if (!control_.Exists())
         return false;
     if (IsRectEmpty(&controlRect_))
         controlRect_ = HostClientRect();
@@ -146,38 +127,9 @@ bool CWebBrowserBase::InPlaceActivate() {
     // The window context rewrites the control rectangle during the call, so
     // the control gets a copy.
     RECT rect = controlRect_;
-    if (FAILED(control_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr,
-                                static_cast<IOleClientSite*>(this), 0, HostWindow(), &rect)))
-        return false;
-    return AdviseEvents();
-}
-
-fw::ComPtr<IConnectionPoint> CWebBrowserBase::EventsConnectionPoint() {
-    fw::ComPtr<IConnectionPointContainer> container;
-    fw::ComPtr<IConnectionPoint> point;
-    IWebBrowser2* browser = GetWebBrowser();
-    if (!browser ||
-        FAILED(browser->QueryInterface(IID_IConnectionPointContainer, container.PutVoid())) ||
-        !container || FAILED(container->FindConnectionPoint(kDiidWebBrowserEvents2, point.Put())))
-        point.Reset();
-    return point;
-}
-
-bool CWebBrowserBase::AdviseEvents() {
-    fw::ComPtr<IConnectionPoint> point = EventsConnectionPoint();
-    if (!point || FAILED(point->Advise(static_cast<IDispatch*>(this), &eventsCookie_))) {
-        eventsCookie_ = 0;
-        return false;
-    }
-    return true;
-}
-
-void CWebBrowserBase::UnadviseEvents() {
-    if (!eventsCookie_)
-        return;
-    if (fw::ComPtr<IConnectionPoint> point = EventsConnectionPoint())
-        point->Unadvise(eventsCookie_);
-    eventsCookie_ = 0;
+    auto* site = static_cast<IOleClientSite*>(this);
+    return control_.Activate(site, HostWindow(), &rect) &&
+           control_.AdviseEvents(static_cast<IDispatch*>(this));
 }
 
 bool CWebBrowserBase::Navigate(const VARIANT& url) {
@@ -201,8 +153,9 @@ bool CWebBrowserBase::SetControlRect(const RECT& rect) {
     if (activated_) {
         // The extent goes over in pixels, as the control takes it.
         SIZEL extent{rect.right - rect.left, rect.bottom - rect.top};
-        if (!control_ || !inPlace_ || FAILED(control_->SetExtent(DVASPECT_CONTENT, &extent)) ||
-            FAILED(inPlace_->SetObjectRects(&rect, &rect)))
+        IOleObject* control = control_.Control();
+        if (!control || FAILED(control->SetExtent(DVASPECT_CONTENT, &extent)) ||
+            !control_.SetObjectRects(rect))
             return false;
     }
     controlRect_ = rect;
@@ -210,9 +163,7 @@ bool CWebBrowserBase::SetControlRect(const RECT& rect) {
 }
 
 IWebBrowser2* CWebBrowserBase::GetWebBrowser() {
-    if (!browser_ && control_)
-        browser_ = control_.As<IWebBrowser2>(IID_IWebBrowser2);
-    return browser_.Get();
+    return control_.Browser();
 }
 
 HWND CWebBrowserBase::FindServerWindow() {
@@ -236,14 +187,5 @@ HWND CWebBrowserBase::FindServerWindow() {
 }
 
 void CWebBrowserBase::Close() {
-    // The events go first, so that closing the control reports nothing more.
-    UnadviseEvents();
-    if (control_) {
-        control_->Close(OLECLOSE_NOSAVE);
-        control_->SetClientSite(nullptr);
-    }
-    browser_.Reset();
-    inPlace_.Reset();
-    control_.Reset();
-    storage_.Reset();
+    control_.Close();
 }

@@ -8,6 +8,7 @@
 // the control and lets go of everything, so nothing reaches a deleted host.
 #pragma once
 
+#include "framework/BrowserControl.h"
 #include "framework/Handles.h"
 
 #include <windows.h>
@@ -62,7 +63,7 @@ public:
     // Moves the control (an empty rectangle hides it). Before activation the
     // rectangle is only stored.
     bool SetControlRect(const RECT& rect);
-    // The control's automation interface, kept once obtained; not AddRef'd.
+    // The control's automation interface; not AddRef'd.
     IWebBrowser2* GetWebBrowser();
     // The control's document window ("Internet Explorer_Server"), the target
     // of forwarded keys; null until the control has one.
@@ -77,7 +78,7 @@ public:
     const std::wstring& Address() const { return address_; }
     bool IsActivated() const { return activated_ != 0; }
     bool InPlacePermitted() const { return inPlacePermitted_ != 0; }
-    bool HasControl() const { return static_cast<bool>(control_); }
+    bool HasControl() const { return control_.Exists(); }
     // References the control and others hold on this object.
     LONG RefCount() const { return refs_; }
 
@@ -150,9 +151,6 @@ private:
     // The hook, kept from throwing into the control.
     HWND HostWindow() noexcept;
     RECT HostClientRect() noexcept;
-    fw::ComPtr<IConnectionPoint> EventsConnectionPoint();
-    bool AdviseEvents();
-    void UnadviseEvents();
 
     fw::OleInitializer ole_;
     LONG refs_ = 0;
@@ -161,9 +159,5 @@ private:
     BYTE inPlacePermitted_ = 0;
     RECT targetRect_{};
     std::wstring address_;
-    fw::ComPtr<IStorage> storage_;
-    fw::ComPtr<IOleObject> control_;
-    fw::ComPtr<IOleInPlaceObject> inPlace_;
-    fw::ComPtr<IWebBrowser2> browser_;
-    DWORD eventsCookie_ = 0;
+    fw::BrowserControl control_;
 };

@@ -1,7 +1,6 @@
 #include "framework/HtmlView.h"
 
 #include "framework/ComValues.h"
-#include "framework/DispArgs.h"
 
 #include <exdispid.h>
 
@@ -40,89 +39,60 @@ CHtmlView::~CHtmlView() {
 
 bool CHtmlView::CreateBrowserControl() {
     site_ = ComPtr<HtmlViewSite>::Attach(new HtmlViewSite(this));
-    if (FAILED(StgCreateDocfile(nullptr, STGM_CREATE | STGM_SHARE_EXCLUSIVE | STGM_READWRITE, 0,
-                                storage_.Put())))
-        return false;
-    if (FAILED(OleCreate(CLSID_WebBrowser, IID_IOleObject, OLERENDER_DRAW, nullptr,
-                         static_cast<IOleClientSite*>(site_.Get()), storage_.Get(),
-                         control_.PutVoid())))
-        return false;
+    auto* site = static_cast<IOleClientSite*>(site_.Get());
     RECT client{};
     GetClientRect(m_hWnd, &client);
-    if (FAILED(control_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr,
-                                static_cast<IOleClientSite*>(site_.Get()), 0, m_hWnd, &client)))
-        return false;
-    inPlace_ = control_.As<IOleInPlaceObject>(IID_IOleInPlaceObject);
-    browser_ = control_.As<IWebBrowser2>(IID_IWebBrowser2);
-    return AdviseEvents();
-}
-
-bool CHtmlView::AdviseEvents() {
-    auto container = browser_.As<IConnectionPointContainer>(IID_IConnectionPointContainer);
-    ComPtr<IConnectionPoint> point;
-    if (!container || FAILED(container->FindConnectionPoint(DIID_DWebBrowserEvents2, point.Put())))
-        return false;
-    return SUCCEEDED(point->Advise(static_cast<IDispatch*>(site_.Get()), &eventsCookie_));
+    return control_.Create(site) && control_.Activate(site, m_hWnd, &client) &&
+           control_.AdviseEvents(static_cast<IDispatch*>(site_.Get()));
 }
 
 void CHtmlView::DestroyBrowserControl() {
-    if (eventsCookie_) {
-        auto container = browser_.As<IConnectionPointContainer>(IID_IConnectionPointContainer);
-        ComPtr<IConnectionPoint> point;
-        if (container &&
-            SUCCEEDED(container->FindConnectionPoint(DIID_DWebBrowserEvents2, point.Put())))
-            point->Unadvise(eventsCookie_);
-        eventsCookie_ = 0;
-    }
+    // The site answers nothing once detached, so a late call from the
+    // closing control never reaches this view.
     if (site_)
         site_->Detach();
-    if (control_) {
-        control_->Close(OLECLOSE_NOSAVE);
-        control_->SetClientSite(nullptr);
-    }
-    inPlace_.Reset();
-    browser_.Reset();
-    control_.Reset();
-    storage_.Reset();
+    control_.Close();
     site_.Reset();
 }
 
 void CHtmlView::ResizeBrowserControl() {
-    if (!inPlace_)
-        return;
     RECT client{};
     GetClientRect(m_hWnd, &client);
-    inPlace_->SetObjectRects(&client, &client);
+    control_.SetObjectRects(client);
 }
 
 bool CHtmlView::Navigate(const wchar_t* url, DWORD flags, const wchar_t* targetFrame,
                          const wchar_t* headers) {
-    if (!browser_ || !url)
+    IWebBrowser2* browser = control_.Browser();
+    if (!browser || !url)
         return false;
     Bstr address(url);
     NavigateArgs args(flags, targetFrame, headers);
-    return SUCCEEDED(browser_->Navigate(address.Get(), args.flagValue.Get(), args.frame.Get(),
-                                        args.noPostData.Get(), args.extraHeaders.Get()));
+    return SUCCEEDED(browser->Navigate(address.Get(), args.flagValue.Get(), args.frame.Get(),
+                                       args.noPostData.Get(), args.extraHeaders.Get()));
 }
 
 bool CHtmlView::Navigate2(const wchar_t* url, DWORD flags, const wchar_t* targetFrame,
                           const wchar_t* headers) {
-    if (!browser_ || !url)
+    IWebBrowser2* browser = control_.Browser();
+    if (!browser || !url)
         return false;
     Variant address;
     address.SetText(url);
     NavigateArgs args(flags, targetFrame, headers);
-    return SUCCEEDED(browser_->Navigate2(address.Get(), args.flagValue.Get(), args.frame.Get(),
-                                         args.noPostData.Get(), args.extraHeaders.Get()));
+    return SUCCEEDED(browser->Navigate2(address.Get(), args.flagValue.Get(), args.frame.Get(),
+                                        args.noPostData.Get(), args.extraHeaders.Get()));
 }
 
 bool CHtmlView::Refresh() {
-    return browser_ && SUCCEEDED(browser_->Refresh());
+    IWebBrowser2* browser = control_.Browser();
+    return browser && SUCCEEDED(browser->Refresh());
 }
 
 ComPtr<IDispatch> CHtmlView::GetHtmlDocument() const {
     ComPtr<IDispatch> document;
-    if (browser_ && FAILED(browser_->get_Document(document.Put())))
+    IWebBrowser2* browser = control_.Browser();
+    if (browser && FAILED(browser->get_Document(document.Put())))
         document.Reset();
     return document;
 }
@@ -139,36 +109,22 @@ void CHtmlView::OnNewWindow3(IDispatch**, VARIANT_BOOL*, DWORD, const std::wstri
 }
 
 void CHtmlView::SiteEvent(DISPID id, DISPPARAMS* params) {
-    // A notification whose cancel flag is missing from the call still gets
-    // somewhere to write it.
-    VARIANT_BOOL ignoredCancel = VARIANT_FALSE;
-    IDispatch* ignoredBrowser = nullptr;
+    BrowserEventArgs args(params);
     switch (id) {
-    case DISPID_BEFORENAVIGATE2: {
-        VARIANT_BOOL* cancel = DispArgBoolRef(DispArg(params, 6));
-        OnBeforeNavigate2(DispArgString(DispArg(params, 1)),
-                          static_cast<DWORD>(DispArgLong(DispArg(params, 2))),
-                          DispArgString(DispArg(params, 3)), DispArgString(DispArg(params, 5)),
-                          cancel ? cancel : &ignoredCancel);
+    case DISPID_BEFORENAVIGATE2: // (pDisp, URL, Flags, Frame, PostData, Headers, Cancel)
+        OnBeforeNavigate2(args.String(1), args.Flags(2), args.String(3), args.String(5),
+                          args.Cancel(6));
         break;
-    }
-    case DISPID_DOCUMENTCOMPLETE:
-        OnDocumentComplete(DispArgString(DispArg(params, 1)));
+    case DISPID_DOCUMENTCOMPLETE: // (pDisp, URL)
+        OnDocumentComplete(args.String(1));
         break;
-    case DISPID_NEWWINDOW2: {
-        IDispatch** browser = DispArgDispatchRef(DispArg(params, 0));
-        VARIANT_BOOL* cancel = DispArgBoolRef(DispArg(params, 1));
-        OnNewWindow2(browser ? browser : &ignoredBrowser, cancel ? cancel : &ignoredCancel);
+    case DISPID_NEWWINDOW2: // (ppDisp, Cancel)
+        OnNewWindow2(args.NewBrowser(0), args.Cancel(1));
         break;
-    }
-    case DISPID_NEWWINDOW3: {
-        IDispatch** browser = DispArgDispatchRef(DispArg(params, 0));
-        VARIANT_BOOL* cancel = DispArgBoolRef(DispArg(params, 1));
-        OnNewWindow3(browser ? browser : &ignoredBrowser, cancel ? cancel : &ignoredCancel,
-                     static_cast<DWORD>(DispArgLong(DispArg(params, 2))),
-                     DispArgString(DispArg(params, 3)), DispArgString(DispArg(params, 4)));
+    case DISPID_NEWWINDOW3: // (ppDisp, Cancel, dwFlags, bstrUrlContext, bstrUrl)
+        OnNewWindow3(args.NewBrowser(0), args.Cancel(1), args.Flags(2), args.String(3),
+                     args.String(4));
         break;
-    }
     default:
         break;
     }

@@ -4,6 +4,7 @@
 // its window is gone, unless a subclass changes PostNcDestroy.
 #pragma once
 
+#include "framework/BrowserControl.h"
 #include "framework/Handles.h"
 #include "framework/HtmlViewSite.h"
 #include "framework/Wnd.h"
@@ -30,7 +31,7 @@ public:
     ComPtr<IDispatch> GetHtmlDocument() const;
     // The control's automation interface; null when the control could not
     // be created.
-    IWebBrowser2* GetBrowser() const { return browser_.Get(); }
+    IWebBrowser2* GetBrowser() const { return control_.Browser(); }
 
 protected:
     // Event notifications; the base does nothing, which lets the browser go on.
@@ -50,18 +51,13 @@ private:
     bool CreateBrowserControl();
     void DestroyBrowserControl();
     void ResizeBrowserControl();
-    bool AdviseEvents();
 
     HWND SiteWindow() const override { return m_hWnd; }
     void SiteEvent(DISPID id, DISPPARAMS* params) override;
 
     OleInitializer ole_;
     ComPtr<HtmlViewSite> site_;
-    ComPtr<IStorage> storage_;
-    ComPtr<IOleObject> control_;
-    ComPtr<IOleInPlaceObject> inPlace_;
-    ComPtr<IWebBrowser2> browser_;
-    DWORD eventsCookie_ = 0;
+    BrowserControl control_;
 };
 
 } // namespace fw

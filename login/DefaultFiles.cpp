@@ -3,7 +3,7 @@
 #include "app/Settings.h"
 #include "framework/Paths.h"
 #include "framework/Strings.h"
-#include "login/ZipReader.h"
+#include "login/zip/ZipReader.h"
 #include "resources/resource.h"
 
 #include <cwchar>

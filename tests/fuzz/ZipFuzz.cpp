@@ -2,8 +2,8 @@
 // describing and decoding entries must not crash or read outside the input
 // (the sanitizers watch that), must not produce more than an entry's declared
 // size, and every name handed out must stay inside the folder it is joined to.
-#include "login/ZipArchive.h"
-#include "login/ZipName.h"
+#include "login/zip/ZipArchive.h"
+#include "login/zip/ZipName.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -3,8 +3,8 @@
 // decoding entry data into memory.
 #include "ZipTestSupport.h"
 
-#include "login/ZipArchive.h"
-#include "login/ZipName.h"
+#include "login/zip/ZipArchive.h"
+#include "login/zip/ZipName.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "ZipTestSupport.h"
 
 #include "framework/Handles.h"
-#include "login/ZipReader.h"
+#include "login/zip/ZipReader.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

@@ -14,6 +14,7 @@ import buttons
 import icons
 import login_art
 import surfaces
+from png_file import png_bytes
 from skin_table import (BITMAP_PATH, ICON_PATH, ICON_SIZES, PNG_BY_ID, PNGS,
                         RC_PATH, UNINSTALL_ICON_PATH, png_path, rc_text)
 
@@ -87,7 +88,7 @@ def generate(root):
         img = art[png.id]
         if img.size != (png.width, png.height) or img.mode != "RGBA":
             raise ValueError("art for %d is %s %s" % (png.id, img.mode, img.size))
-        _save(root, png_path(png.id), img, "PNG")
+        _write(root, png_path(png.id), png_bytes(img))
     _save(root, BITMAP_PATH, login_art.popup_background(art[319]), "BMP")
     _write(root, ICON_PATH, icons.ico_bytes([icons.program_icon(n) for n in ICON_SIZES]))
     _write(root, UNINSTALL_ICON_PATH,

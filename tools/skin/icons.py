@@ -4,7 +4,6 @@ container: 32-bit DIB entries with an AND mask for the small sizes and a PNG
 entry for 256 x 256, the layout every Windows version reads.
 """
 
-import io
 import struct
 
 from PIL import Image, ImageChops, ImageDraw
@@ -12,6 +11,7 @@ from PIL import Image, ImageChops, ImageDraw
 from paint import (DANGER, GOLD, GOLD_DARK, GOLD_LIGHT, blank, emblem_mask,
                    gold_fill, hex_rgba, over, paint, rounded_mask, shade_layer,
                    smooth_mask, vertical_gradient, with_alpha)
+from png_file import png_bytes
 
 
 def _tile(size):
@@ -99,15 +99,9 @@ def _dib_entry(img):
     return header + bytes(xor) + bytes(mask)
 
 
-def _png_entry(img):
-    buf = io.BytesIO()
-    img.save(buf, format="PNG")
-    return buf.getvalue()
-
-
 def ico_bytes(images):
     """Pack RGBA images (one per size, ascending) into an .ico file."""
-    entries = [_png_entry(img) if img.size[0] >= 256 else _dib_entry(img) for img in images]
+    entries = [png_bytes(img) if img.size[0] >= 256 else _dib_entry(img) for img in images]
     out = bytearray(struct.pack("<HHH", 0, 1, len(images)))
     offset = 6 + 16 * len(images)
     for img, data in zip(images, entries):

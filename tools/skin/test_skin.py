@@ -24,6 +24,7 @@ import check_skin
 import gen_skin
 import icons
 import login_art
+from png_file import png_bytes
 from skin_table import (BITMAP_PATH, COLOUR_KEY, ICON_PATH, ICON_SIZES, PNGS,
                         RC_PATH, UNINSTALL_ICON_PATH, png_path)
 
@@ -71,6 +72,19 @@ class GeneratedOutput(unittest.TestCase):
         self.assertEqual(sorted(ids), sorted([p.id for p in PNGS] + [273, 318]))
         for parts in lines:
             self.assertTrue(os.path.isfile(os.path.join(OUT, parts[2].strip('"'))), parts)
+
+
+class CompactPng(unittest.TestCase):
+    def test_keeps_every_pixel_and_beats_the_default_encoder(self):
+        art = gen_skin.draw_pngs()
+        for png_id in (203, 304, 319):
+            buf = io.BytesIO()
+            art[png_id].save(buf, format="PNG")
+            written = png_bytes(art[png_id])
+            decoded = Image.open(io.BytesIO(written))
+            self.assertEqual((decoded.mode, decoded.size), ("RGBA", art[png_id].size))
+            self.assertEqual(decoded.tobytes(), art[png_id].tobytes())
+            self.assertLessEqual(len(written), len(buf.getvalue()))
 
 
 class ArtPromises(unittest.TestCase):

@@ -16,7 +16,7 @@ add_library(lander_zip_core STATIC
     ${LANDER_ZIP_DIR}/ZipEntryStream.cpp
     ${LANDER_ZIP_DIR}/ZipMetadata.cpp
     ${LANDER_ZIP_DIR}/ZipName.cpp)
-target_include_directories(lander_zip_core PUBLIC ${LANDER_ZIP_DIR}/.. ${LANDER_ZLIB_INCLUDE_DIR})
+target_include_directories(lander_zip_core PUBLIC ${LANDER_ZIP_DIR}/../.. ${LANDER_ZLIB_INCLUDE_DIR})
 target_link_libraries(lander_zip_core PUBLIC ${LANDER_ZLIB_LIBRARY})
 target_compile_features(lander_zip_core PUBLIC cxx_std_17)
 

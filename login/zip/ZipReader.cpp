@@ -1,10 +1,10 @@
 // File-system side of the ZIP reader: the base folder, folders created level by
 // level, output files with the entry's attributes and file times, through the
 // wide Win32 API.
-#include "login/ZipReader.h"
+#include "login/zip/ZipReader.h"
 
 #include "framework/Handles.h"
-#include "login/ZipName.h"
+#include "login/zip/ZipName.h"
 
 #include <windows.h>
 

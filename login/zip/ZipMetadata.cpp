@@ -1,7 +1,7 @@
 // Attribute and time-stamp decoding; see ZipMetadata.h.
-#include "login/ZipMetadata.h"
+#include "login/zip/ZipMetadata.h"
 
-#include "login/ZipBytes.h"
+#include "login/zip/ZipBytes.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Traditional ZIP decryption; see ZipCrypto.h.
-#include "login/ZipCrypto.h"
+#include "login/zip/ZipCrypto.h"
 
 #include <zlib.h>
 

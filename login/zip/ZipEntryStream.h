@@ -3,9 +3,9 @@
 // 16 KiB pieces into an input buffer of the stream's own.
 #pragma once
 
-#include "login/ZipBytes.h"
-#include "login/ZipCrypto.h"
-#include "login/ZipRecord.h"
+#include "login/zip/ZipBytes.h"
+#include "login/zip/ZipCrypto.h"
+#include "login/zip/ZipRecord.h"
 
 #include <zlib.h>
 

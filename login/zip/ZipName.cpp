@@ -1,5 +1,5 @@
 // Entry-name decoding and sanitising; see ZipName.h.
-#include "login/ZipName.h"
+#include "login/zip/ZipName.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 // can be tested and fuzzed on bytes alone.
 #pragma once
 
-#include "login/ZipBytes.h"
-#include "login/ZipMetadata.h"
-#include "login/ZipRecord.h"
-#include "login/ZipResult.h"
+#include "login/zip/ZipBytes.h"
+#include "login/zip/ZipMetadata.h"
+#include "login/zip/ZipRecord.h"
+#include "login/zip/ZipResult.h"
 
 #include <cstddef>
 #include <cstdint>

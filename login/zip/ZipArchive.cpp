@@ -1,9 +1,9 @@
 // Archive structure: end record, central directory walk, entry descriptions and
 // data extraction; see ZipArchive.h.
-#include "login/ZipArchive.h"
+#include "login/zip/ZipArchive.h"
 
-#include "login/ZipEntryStream.h"
-#include "login/ZipName.h"
+#include "login/zip/ZipEntryStream.h"
+#include "login/zip/ZipName.h"
 
 #include <algorithm>
 

@@ -3,8 +3,8 @@
 // this class adds the folders, files, attributes and file times.
 #pragma once
 
-#include "login/ZipArchive.h"
-#include "login/ZipResult.h"
+#include "login/zip/ZipArchive.h"
+#include "login/zip/ZipResult.h"
 
 #include <cstdint>
 #include <optional>

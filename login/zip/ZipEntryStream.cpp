@@ -1,5 +1,5 @@
 // Entry data decoding; see ZipEntryStream.h.
-#include "login/ZipEntryStream.h"
+#include "login/zip/ZipEntryStream.h"
 
 #include <algorithm>
 #include <cstring>
