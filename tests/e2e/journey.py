@@ -44,6 +44,23 @@ def wait_for(predicate, seconds, what):
         time.sleep(0.3)
 
 
+def prefix_processes(prefix):
+    """Command lines of the processes of a Wine prefix, lower case with forward slashes."""
+    found = {}
+    marker = ("WINEPREFIX=" + prefix).encode()
+    for pid in filter(str.isdigit, os.listdir("/proc")):
+        try:
+            with open("/proc/%s/environ" % pid, "rb") as f:
+                if marker not in f.read().split(b"\0"):
+                    continue
+            with open("/proc/%s/cmdline" % pid, "rb") as f:
+                cmd = f.read().replace(b"\0", b" ").decode("utf-8", "replace")
+        except OSError:
+            continue
+        found[int(pid)] = cmd.strip().lower().replace("\\", "/")
+    return found
+
+
 def arguments(doc):
     parser = argparse.ArgumentParser(description=doc.splitlines()[0])
     for name in ("journey", "port", "program", "version", "new", "new-version", "probe",
@@ -231,20 +248,7 @@ class Player:
         subprocess.run(["wineserver", "-p"], check=False)
 
     def prefix_processes(self):
-        """Command lines of this prefix's processes, lower case with forward slashes."""
-        found = {}
-        marker = ("WINEPREFIX=" + self.prefix).encode()
-        for pid in filter(str.isdigit, os.listdir("/proc")):
-            try:
-                with open("/proc/%s/environ" % pid, "rb") as f:
-                    if marker not in f.read().split(b"\0"):
-                        continue
-                with open("/proc/%s/cmdline" % pid, "rb") as f:
-                    cmd = f.read().replace(b"\0", b" ").decode("utf-8", "replace")
-            except OSError:
-                continue
-            found[int(pid)] = cmd.strip().lower().replace("\\", "/")
-        return found
+        return prefix_processes(self.prefix)
 
     # --- the player's path ----------------------------------------------------------------
 

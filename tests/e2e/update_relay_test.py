@@ -24,28 +24,11 @@ import subprocess
 import sys
 import time
 
+from journey import Failure, check, prefix_processes, wait_for
+
 LINE = re.compile(r"^[ \d]{4}-[ \d]{2}-[ \d]{2} [ \d]{2}:[ \d]{2}:[ \d]{2} : \tUpdateModule\t(.*)$",
                   re.S)
 SEPARATOR = "====================="
-
-
-class Failure(Exception):
-    pass
-
-
-def check(condition, message):
-    if not condition:
-        raise Failure(message)
-
-
-def wait_for(predicate, seconds, what):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        value = predicate()
-        if value:
-            return value
-        time.sleep(0.25)
-    raise Failure("timed out waiting for " + what)
 
 
 def md5(path):
@@ -106,20 +89,7 @@ class Relay:
     # --- Wine processes -----------------------------------------------------------
 
     def processes(self):
-        """Command lines of this prefix's processes, lower case with forward slashes."""
-        found = {}
-        marker = ("WINEPREFIX=" + self.prefix).encode()
-        for pid in filter(str.isdigit, os.listdir("/proc")):
-            try:
-                with open("/proc/%s/environ" % pid, "rb") as f:
-                    if marker not in f.read().split(b"\0"):
-                        continue
-                with open("/proc/%s/cmdline" % pid, "rb") as f:
-                    cmd = f.read().replace(b"\0", b" ").decode("utf-8", "replace")
-            except OSError:
-                continue
-            found[int(pid)] = cmd.strip().lower().replace("\\", "/")
-        return found
+        return prefix_processes(self.prefix)
 
     def installed_runs(self):
         """Processes running the installed file without the "-d" switch."""
