@@ -204,7 +204,9 @@ class Relay:
             updater = self.updater_runs()
             check(updater, "the \"-d\" process ended instead of starting normally")
             time.sleep(3)
-            check(self.updater_runs() == updater, "the \"-d\" process did not keep running")
+            # Every "-d" process seen before is still there; one that only became
+            # visible later (its command line read mid-start) changes nothing.
+            check(updater <= self.updater_runs(), "the \"-d\" process did not keep running")
             check(self.installed_runs() == holders, "a third process was started")
 
             expected = self.expected_download_lines() + ["Update failure.Error Code:32", SEPARATOR]
