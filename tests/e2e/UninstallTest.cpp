@@ -17,16 +17,12 @@ const wchar_t kEntry[] =
     L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Morvane《Vorrak》";
 
 bool EntryExists() {
-    return RegGetValueW(HKEY_LOCAL_MACHINE, kEntry, L"Path", RRF_RT_REG_SZ, nullptr, nullptr,
-                        nullptr) == ERROR_SUCCESS;
+    return test::RegistryString(HKEY_LOCAL_MACHINE, kEntry, L"Path") != L"<missing>";
 }
 
 // Runs the registered command and answers its question with button.
 void RunRegisteredUninstall(WORD button) {
-    wchar_t command[MAX_PATH] = {};
-    DWORD bytes = sizeof(command);
-    RegGetValueW(HKEY_LOCAL_MACHINE, kEntry, L"UninstallString", RRF_RT_REG_SZ, nullptr, command,
-                 &bytes);
+    std::wstring command = test::RegistryString(HKEY_LOCAL_MACHINE, kEntry, L"UninstallString");
     fw::UniqueHandle first = test::StartProcess(nullptr, command);
     HWND question = nullptr;
     ASSERT_TRUE(test::PumpUntil([&] { return question = FindWindowW(L"#32770", nullptr); }, 20000));

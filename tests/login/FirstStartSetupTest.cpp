@@ -58,14 +58,6 @@ bool WriteLink(const std::wstring& path, const std::wstring& target) {
            SUCCEEDED(link->SetArguments(L"elsewhere")) && SUCCEEDED(file->Save(path.c_str(), TRUE));
 }
 
-std::wstring RegistryString(HKEY root, const wchar_t* key, const wchar_t* value) {
-    wchar_t data[MAX_PATH] = {};
-    DWORD bytes = sizeof(data);
-    if (RegGetValueW(root, key, value, RRF_RT_REG_SZ, nullptr, data, &bytes) != ERROR_SUCCESS)
-        return L"<missing>";
-    return data;
-}
-
 class FirstStart : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { app_.SetRegistryKey(L"应用程序向导生成的本地应用程序"); }
@@ -80,7 +72,7 @@ protected:
         test::RemoveTree(GetDataDir());
         test::RemoveTree(DesktopLink());
         test::RemoveTree(fw::ShellFolderPath(CSIDL_PROGRAMS) + L"\\Morvane");
-        RegDeleteKeyW(HKEY_LOCAL_MACHINE, kEntryKey);
+        RegDeleteKeyExW(HKEY_LOCAL_MACHINE, kEntryKey, KEY_WOW64_64KEY, 0);
         RegDeleteKeyW(HKEY_CURRENT_USER, kProfileKey);
     }
 
@@ -124,10 +116,10 @@ TEST_F(FirstStart, FirstRunLeavesTheWholeInstallation) {
 
     for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
         const wchar_t* key = root == HKEY_LOCAL_MACHINE ? kEntryKey : kProfileKey;
-        EXPECT_EQ(Installed(), RegistryString(root, key, L"Path"));
-        EXPECT_EQ(L"Vorrak", RegistryString(root, key, L"DisplayName"));
-        EXPECT_EQ(L"Morvane", RegistryString(root, key, L"Publisher"));
-        EXPECT_EQ(Installed() + L" -u", RegistryString(root, key, L"UninstallString"));
+        EXPECT_EQ(Installed(), test::RegistryString(root, key, L"Path"));
+        EXPECT_EQ(L"Vorrak", test::RegistryString(root, key, L"DisplayName"));
+        EXPECT_EQ(L"Morvane", test::RegistryString(root, key, L"Publisher"));
+        EXPECT_EQ(Installed() + L" -u", test::RegistryString(root, key, L"UninstallString"));
     }
 }
 
@@ -186,20 +178,21 @@ TEST_F(FirstStart, InstalledCopyWithoutVersionIsReplaced) {
 TEST_F(FirstStart, ExistingEntriesAreLeftAlone) {
     HKEY raw = nullptr;
     ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_LOCAL_MACHINE, kEntryKey, 0, nullptr, 0,
-                                             KEY_ALL_ACCESS, nullptr, &raw, nullptr));
+                                             KEY_ALL_ACCESS | KEY_WOW64_64KEY, nullptr, &raw,
+                                             nullptr));
     fw::UniqueRegKey key(raw);
     const wchar_t other[] = L"C:\\elsewhere\\Lander_Q7.exe";
     RegSetValueExW(key.Get(), L"Path", 0, REG_SZ, reinterpret_cast<const BYTE*>(other),
                    sizeof(other));
 
     RunFirstStartSetup();
-    EXPECT_EQ(other, RegistryString(HKEY_LOCAL_MACHINE, kEntryKey, L"Path"));
-    EXPECT_EQ(L"<missing>", RegistryString(HKEY_LOCAL_MACHINE, kEntryKey, L"DisplayName"));
+    EXPECT_EQ(other, test::RegistryString(HKEY_LOCAL_MACHINE, kEntryKey, L"Path"));
+    EXPECT_EQ(L"<missing>", test::RegistryString(HKEY_LOCAL_MACHINE, kEntryKey, L"DisplayName"));
 
     // A profile section that already names the installed copy is not rewritten.
     ASSERT_TRUE(app_.WriteProfileString(L"Morvane《Vorrak》", L"Publisher", L"changed"));
     RunFirstStartSetup();
-    EXPECT_EQ(L"changed", RegistryString(HKEY_CURRENT_USER, kProfileKey, L"Publisher"));
+    EXPECT_EQ(L"changed", test::RegistryString(HKEY_CURRENT_USER, kProfileKey, L"Publisher"));
 }
 
 } // namespace

@@ -12,6 +12,19 @@ const wchar_t kUserShellFolders[] =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
 } // namespace
 
+std::wstring RegistryString(HKEY root, const wchar_t* key, const wchar_t* value) {
+    HKEY raw = nullptr;
+    if (RegOpenKeyExW(root, key, 0, KEY_QUERY_VALUE | KEY_WOW64_64KEY, &raw) != ERROR_SUCCESS)
+        return L"<missing>";
+    fw::UniqueRegKey opened(raw);
+    wchar_t data[1024] = {};
+    DWORD bytes = sizeof(data);
+    if (RegGetValueW(opened.Get(), nullptr, value, RRF_RT_REG_SZ, nullptr, data, &bytes) !=
+        ERROR_SUCCESS)
+        return L"<missing>";
+    return data;
+}
+
 bool MakeDirectories(const std::wstring& path) {
     for (size_t i = 0; i <= path.size(); ++i) {
         if (i == path.size() || path[i] == L'\\' || path[i] == L'/') {
