@@ -5,9 +5,14 @@
 # as it does in the program, so that time is inside its figure.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
-bench_need "$bench_bin/bench_work.exe"
-file=$bench_work/download-64m.bin
-[[ -f $file ]] || head -c 64000000 /dev/urandom >"$file"
+bench_need "$bench_bin/bench_work.exe" "$bench_tree/Lander_Q7.exe"
+# The client keeps only a Windows program with a FileVersion: the served file
+# is the tree's own program with random bytes appended up to 64 MB.
+file=$bench_work/download-64m.exe
+if [[ ! -f $file ]]; then
+  cp "$bench_tree/Lander_Q7.exe" "$file"
+  head -c $((64000000 - $(stat -c %s "$file"))) /dev/urandom >>"$file"
+fi
 bench_prefix
 bench_start_sim --port 0 --download-file "$file"
 url=http://127.0.0.1:$bench_port/download/vrk_client.exe
