@@ -410,10 +410,7 @@ void CLander_Q7Dlg::EnterFullScreen() {
     PlaceGameView(true);
     SendFrameLayout(true);
     ShowCaptionButtons(buttons_, SW_HIDE, changeServerVisibility_);
-    // The game view was moved over the strip without repainting; paint it
-    // there now, or the strip's last picture would stay on screen.
-    RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-    UpdateWindow(m_hWnd);
+    RepaintMovedView();
 }
 
 void CLander_Q7Dlg::LeaveFullScreen() {
@@ -424,6 +421,15 @@ void CLander_Q7Dlg::LeaveFullScreen() {
     LayoutCaptionButtons();
     ShowCaptionButtons(buttons_, SW_SHOW, changeServerVisibility_);
     ShowRestoreButton(buttons_, true);
+    RepaintMovedView();
+}
+
+// Full screen moves the game view by the strip's height without repainting
+// it; it is painted at once, or the picture of its old place would stay on
+// screen (the strip's, or the page 30 pixels too high).
+void CLander_Q7Dlg::RepaintMovedView() {
+    RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    UpdateWindow(m_hWnd);
 }
 
 void CLander_Q7Dlg::BossKey() {

@@ -59,6 +59,7 @@ private:
     void EnterMaximizedLayout();
     void EnterFullScreen();
     void LeaveFullScreen();
+    void RepaintMovedView();
     void BossKey();
     void StartCacheClearing();
     void EndCacheClearing();

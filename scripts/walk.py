@@ -19,6 +19,10 @@ VK_F11 = 0x7A
 CSIDL_INTERNET_CACHE = 0x20
 
 
+def rect(window):
+    return (window.x, window.y, window.width, window.height)
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     for name in ("program", "probe", "browser-standin", "resource-header", "shots"):
@@ -42,24 +46,27 @@ def main():
                      if w.visible and (w.x, w.y, w.width, w.height) == area), None)
 
     game = wait_for(maximised_game, 90, "the maximised game window")
-    maximised = (game.x, game.y, game.width, game.height)
+    maximised = rect(game)
     shot("2-game-window")
 
     player.probe("key", VK_F11)
-    wait_for(lambda: player.game_window().width == 1280, 30, "full screen")
+    wait_for(lambda: rect(player.game_window()) == (0, 0, 1280, 1024), 30, "full screen")
     shot("3-full-screen")
     player.probe("key", VK_F11)
-    wait_for(lambda: player.game_window().width == maximised[2], 30, "the end of full screen")
+    wait_for(lambda: rect(player.game_window()) == maximised, 30, "the end of full screen")
 
     # A player's cache is not empty; enough files keep the overlay up for a
     # moment.
     cache = os.path.join(player.linux_folder(CSIDL_INTERNET_CACHE), "vrk")
     os.makedirs(cache, exist_ok=True)
-    for i in range(4000):
+    for i in range(40000):
         open(os.path.join(cache, "entry%d.js" % i), "w").close()
+    # The overlay is drawn a moment after its window shows; the picture waits
+    # until the middle of the screen has changed.
+    middle = (540, 440, 200, 100)
+    game_picture = player.screen(*middle)
     player.click(game, "IDC_BTN_CLEAR_CACHE")
-    wait_for(lambda: [w for w in player.visible("") if w.pid == game.pid
-                      and (w.x, w.y, w.width, w.height) == maximised], 30, "the overlay")
+    wait_for(lambda: player.screen(*middle) != game_picture, 30, "the overlay")
     shot("4-cache-clearing")
     wait_for(lambda: not os.path.isdir(cache) or not os.listdir(cache), 120,
              "the cache to be cleared")

@@ -228,14 +228,19 @@ class Player:
                               check=True)
         return done.stdout.strip()
 
+    def screen(self, x, y, width, height, output="rgb:-"):
+        """What the display shows in that rectangle, as ImageMagick writes it
+        to output (raw pixels by default)."""
+        area = "%dx%d+%d+%d" % (width, height, x, y)
+        return subprocess.run(["convert", "x:root", "-crop", area, "+repage"] + output.split(),
+                              stdout=subprocess.PIPE, check=True).stdout
+
     def tray_colours(self):
         """Distinct colours at the notification area's end of the taskbar: one
         while it is empty, many where an icon is drawn."""
         tray = next(w for w in self.windows() if w.cls == "Shell_TrayWnd")
-        area = "%dx%d+%d+%d" % (40, tray.height, tray.x + tray.width - 40, tray.y)
-        done = subprocess.run(["convert", "x:root", "-crop", area, "+repage", "-format", "%k",
-                               "info:"], stdout=subprocess.PIPE, text=True, check=True)
-        return int(done.stdout)
+        return int(self.screen(tray.x + tray.width - 40, tray.y, 40, tray.height,
+                               "-format %k info:"))
 
     def registry(self, root, key):
         return dict(line.split("=", 1) for line in self.probe("reg", root, key) if "=" in line)

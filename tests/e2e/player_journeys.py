@@ -92,14 +92,18 @@ def in_game(player):
     player.probe("key", VK_F10)
     wait_for(lambda: player.game_window().visible, 20, "the boss key to show the window")
 
+    x, y, width, height = maximised
+    page_top = (x, y + 30, width, 100)
+    before = player.screen(*page_top)
     player.probe("key", VK_F11)
     wait_for(lambda: game_rect(player) == (0, 0, 1280, 1024), 20, "full screen")
     player.probe("key", VK_F11)
     wait_for(lambda: game_rect(player) == maximised, 20, "full screen to end")
     view = [c for c in player.children(player.game_window()) if c.title == "MyWebBrowser"][0]
-    x, y, width, height = maximised
     check((view.x, view.y, view.width, view.height) == (x, y + 30, width, height - 30),
           "the game view %r is not under the title strip after full screen" % (view,))
+    wait_for(lambda: player.screen(*page_top) == before, 10,
+             "the page to show as before full screen")
 
     refreshes = len(player.browser_events("call Refresh"))
     player.probe("key", VK_F5)
