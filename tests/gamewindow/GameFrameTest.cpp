@@ -76,7 +76,9 @@ TEST(GameFrame, FollowsItsHostAndEndsWithIt) {
 
     process = StartFrame(host);
     DestroyWindow(host);
-    EXPECT_TRUE(EndsWithin(process, 2500)) << "still running 2.5 s after its host went";
+    // The watcher looks once a second and gives the close a second more; the
+    // rest is room for a loaded machine.
+    EXPECT_TRUE(EndsWithin(process, 5000)) << "still running 5 s after its host went";
 }
 
 } // namespace
