@@ -98,6 +98,29 @@ bench_client_env() {
   export BROWSER_STANDIN_SCRIPT=$bench_top/scripts/run-login.script
 }
 
+# For start and memory: sets client, minimal and components (the minimal
+# program built with the client's system components), checks they are built,
+# and gives them a prefix with what the run command gives the client.
+bench_launch_setup() {
+  client=$bench_tree/Lander_Q7.exe
+  minimal=$bench_bin/bench_minimal_window.exe
+  components=$bench_bin/bench_minimal_components.exe
+  bench_need "$bench_bin/bench_launch.exe" "$minimal" "$components" "$client"
+  bench_prefix
+  bench_client_env
+}
+
+# The closing line of start and memory, which is no goal but reads the miss:
+#   bench_components_share MEASURED BASELINE UNIT
+bench_components_share() {
+  python3 - "$@" <<'PY'
+import sys
+components, base, unit = float(sys.argv[1]), float(sys.argv[2]), sys.argv[3]
+print("of which system components   %10.3f %s vs baseline %10.3f %s  +%.3f %s"
+      % (components, unit, base, unit, components - base, unit))
+PY
+}
+
 # Runs bench_launch on an executable of the tree; its lines on stdout.
 bench_launch() {
   local exe=$1

@@ -8,12 +8,7 @@
 # built with them).
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
-client=$bench_tree/Lander_Q7.exe
-minimal=$bench_bin/bench_minimal_window.exe
-components=$bench_bin/bench_minimal_components.exe
-bench_need "$bench_bin/bench_launch.exe" "$minimal" "$components" "$client"
-bench_prefix
-bench_client_env
+bench_launch_setup
 runs=${BENCH_RUNS:-3}
 title="《Vorrak》微端"
 
@@ -25,21 +20,21 @@ game=()
 base=()
 with_components=()
 for _ in $(seq "$runs"); do
-  base+=("$(bench_launch "$minimal" | awk '$1 == "first" { print $3 }')")
-  with_components+=("$(bench_launch "$components" | awk '$1 == "first" { print $3 }')")
+  base+=("$(bench_launch "$minimal" | awk '$1 == "first" { print $3 / 1048576 }')")
+  with_components+=("$(bench_launch "$components" | awk '$1 == "first" { print $3 / 1048576 }')")
   lines=$(bench_launch "$client" "$title")
-  panel+=("$(awk '$1 == "first" { print $3 }' <<<"$lines")")
-  game+=("$(awk '$1 == "titled" { print $3 }' <<<"$lines")")
+  panel+=("$(awk '$1 == "first" { print $3 / 1048576 }' <<<"$lines")")
+  game+=("$(awk '$1 == "titled" { print $3 / 1048576 }' <<<"$lines")")
 done
 bench_machine
 python3 - "$(bench_median "${base[@]}")" "$(bench_median "${panel[@]}")" \
-  "$(bench_median "${game[@]}")" "$(bench_median "${with_components[@]}")" <<'PY'
+  "$(bench_median "${game[@]}")" <<'PY'
 import sys
-base, panel, game, components = (float(v) / 2**20 for v in sys.argv[1:5])
+base, panel, game = (float(v) for v in sys.argv[1:4])
 for name, value in (("working set, login panel", panel), ("working set, game window", game)):
     extra = value - base
     print("%-28s %10.1f MB vs baseline %10.1f MB  +%.1f MB  goal <= +8.0 MB  %s"
           % (name, value, base, extra, "met" if extra <= 8.0 else "MISSED"))
-print("of which system components   %10.1f MB vs baseline %10.1f MB  +%.1f MB"
-      % (components, base, components - base))
 PY
+bench_components_share "$(bench_median "${with_components[@]}")" \
+  "$(bench_median "${base[@]}")" MB

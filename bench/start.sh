@@ -7,12 +7,7 @@
 # themselves (the minimal program built with them).
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
-client=$bench_tree/Lander_Q7.exe
-minimal=$bench_bin/bench_minimal_window.exe
-components=$bench_bin/bench_minimal_components.exe
-bench_need "$bench_bin/bench_launch.exe" "$minimal" "$components" "$client"
-bench_prefix
-bench_client_env
+bench_launch_setup
 runs=${BENCH_RUNS:-5}
 
 bench_launch "$minimal" >/dev/null
@@ -31,9 +26,5 @@ echo "minimal runs: ${theirs[*]}"
 bench_machine
 bench_report "start to login panel" "$(bench_median "${ours[@]}")" \
   "$(bench_median "${theirs[@]}")" s lower 1.3
-python3 - "$(bench_median "${with_components[@]}")" "$(bench_median "${theirs[@]}")" <<'PY'
-import sys
-components, base = (float(v) for v in sys.argv[1:3])
-print("of which system components   %10.4f s vs baseline %10.4f s  +%.4f s"
-      % (components, base, components - base))
-PY
+bench_components_share "$(bench_median "${with_components[@]}")" \
+  "$(bench_median "${theirs[@]}")" s

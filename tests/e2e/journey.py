@@ -69,6 +69,50 @@ def arguments(doc):
     return parser.parse_args()
 
 
+class PlatformStandIn:
+    """The platform stand-in server on a fixed port, with its configuration and
+    its log of requests in folder."""
+
+    def __init__(self, script, port, folder):
+        self.script = script
+        self.port = int(port)
+        self.config = os.path.join(folder, "config.json")
+        self.log = os.path.join(folder, "requests.log")
+        self.process = None
+
+    def start(self, **config):
+        self.stop()
+        self.configure(**config)
+        self.process = subprocess.Popen(
+            [sys.executable, self.script, "--port", str(self.port), "--config", self.config,
+             "--log", self.log],
+            stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
+        ready, _, _ = select.select([self.process.stdout], [], [], 20)
+        line = self.process.stdout.readline() if ready else ""
+        if line.strip() != "PORT %d" % self.port:
+            self.process.kill()
+            raise Failure("the stand-in did not start on port %d (in use?): %s"
+                          % (self.port, self.process.stderr.read()))
+
+    def configure(self, **config):
+        with open(self.config + ".new", "w") as f:
+            json.dump(config, f)
+        os.replace(self.config + ".new", self.config)
+
+    def stop(self):
+        if self.process:
+            self.process.terminate()
+            self.process.wait(10)
+            self.process = None
+
+    def requests(self):
+        """The paths the stand-in was asked for, in order."""
+        if not os.path.exists(self.log):
+            return []
+        with open(self.log, encoding="utf-8") as f:
+            return [json.loads(line)["path"] for line in f]
+
+
 class Player:
     """One prefix, one stand-in server, and the program as a player starts it."""
 
@@ -85,12 +129,10 @@ class Player:
         self.update_log = os.path.join(self.data, "res", "update.log")
         self.downloads = os.path.join(self.work, "Downloads")
         self.browser_log = os.path.join(self.work, "browser.log")
-        self.requests_log = os.path.join(self.work, "requests.log")
-        self.config = os.path.join(self.work, "config.json")
         self.ids = dict(re.findall(r"#define (\w+) (\d+)", open(args.resource_header).read()))
-        self.sim = None
+        self.stand_in = PlatformStandIn(args.stand_in, self.port, self.work)
         self.programs = []
-        for name in (self.browser_log, self.requests_log):
+        for name in (self.browser_log, self.stand_in.log):
             if os.path.exists(name):
                 os.remove(name)
         os.makedirs(self.downloads, exist_ok=True)
@@ -110,37 +152,6 @@ class Player:
                     "  complete\n" % (self.base, self.base, self.base))
         os.environ["BROWSER_STANDIN_SCRIPT"] = script
         os.environ["BROWSER_STANDIN_LOG"] = self.browser_log
-
-    def start_stand_in(self, **config):
-        self.stop_stand_in()
-        self.configure(**config)
-        self.sim = subprocess.Popen(
-            [sys.executable, self.args.stand_in, "--port", str(self.port),
-             "--config", self.config, "--log", self.requests_log],
-            stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
-        ready, _, _ = select.select([self.sim.stdout], [], [], 20)
-        line = self.sim.stdout.readline() if ready else ""
-        if line.strip() != "PORT %d" % self.port:
-            self.sim.kill()
-            raise Failure("the stand-in did not start on port %d: %s"
-                          % (self.port, self.sim.stderr.read()))
-
-    def configure(self, **config):
-        with open(self.config + ".new", "w") as f:
-            json.dump(config, f)
-        os.replace(self.config + ".new", self.config)
-
-    def stop_stand_in(self):
-        if self.sim:
-            self.sim.terminate()
-            self.sim.wait(10)
-            self.sim = None
-
-    def requests(self):
-        if not os.path.exists(self.requests_log):
-            return []
-        with open(self.requests_log, encoding="utf-8") as f:
-            return [json.loads(line)["path"] for line in f]
 
     def version_query(self, version):
         return "/showMiniIndex/getClientVersion.php?p=morvane&g=vrk&v=" + version
@@ -294,9 +305,9 @@ def run_journeys(doc, journeys):
     except (Failure, subprocess.TimeoutExpired) as e:
         print("FAIL %s: %s" % (args.journey, e), flush=True)
         print("windows: %r" % (player.windows(),), flush=True)
-        print("requests: %r" % (player.requests(),), flush=True)
+        print("requests: %r" % (player.stand_in.requests(),), flush=True)
         print("update log: %r" % (player.update_messages(),), flush=True)
         return 1
     finally:
-        player.stop_stand_in()
+        player.stand_in.stop()
         player.end_all()

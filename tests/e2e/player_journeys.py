@@ -34,7 +34,7 @@ def link_holds(link, text):
 
 
 def first_start(player):
-    player.start_stand_in()
+    player.stand_in.start()
     game = player.log_in(player.download_program())
 
     check(open(player.installed, "rb").read() == open(player.args.program, "rb").read(),
@@ -59,8 +59,8 @@ def first_start(player):
     check(link_holds(shortcuts(player)["uninstall"], "uninstall.ico"),
           "the uninstall shortcut has not the unpacked icon")
 
-    check(player.requests()[:1] == [player.version_query(player.args.version)],
-          "requests %r" % player.requests())
+    check(player.stand_in.requests()[:1] == [player.version_query(player.args.version)],
+          "requests %r" % player.stand_in.requests())
     expected_log = [player.base + player.version_query(player.args.version),
                     "Http QueryInfoStatusCode:200", "Server response check version msg:0",
                     "Finish Update.", SEPARATOR]
@@ -83,7 +83,7 @@ def game_rect(player):
 
 
 def in_game(player):
-    player.start_stand_in()
+    player.stand_in.start()
     game = player.log_in(player.download_program())
     maximised = game_rect(player)
 
@@ -130,8 +130,8 @@ def in_game(player):
     player.answer(yes=True)
     wait_for(lambda: (player.game_window() or game).pid != game.pid, 60,
              "a new process at the login and the game")
-    check(player.requests().count(player.version_query(player.args.version)) == 2,
-          "the restart did not check the version again: %r" % player.requests())
+    check(player.stand_in.requests().count(player.version_query(player.args.version)) == 2,
+          "the restart did not check the version again: %r" % player.stand_in.requests())
     check(not any(w.pid == game.pid for w in player.windows()), "the old process kept windows")
 
     again = player.game_window()
@@ -143,7 +143,7 @@ def in_game(player):
 
 
 def uninstall(player):
-    player.start_stand_in()
+    player.stand_in.start()
     player.log_in(player.download_program())
     links = shortcuts(player)
     command = player.registry("HKLM", UNINSTALL_KEY)["UninstallString"]
@@ -179,7 +179,7 @@ def uninstall(player):
 
 
 def faults(player):
-    player.start_stand_in()
+    player.stand_in.start()
     player.log_in(player.download_program())
     player.end_all()
     remembered = open(player.settings, "rb").read().replace(b"code=", b"code=cGxheWVy", 1)
@@ -200,9 +200,9 @@ def faults(player):
             f.write(remembered)
         if os.path.exists(player.update_log):
             os.remove(player.update_log)
-        player.stop_stand_in()
+        player.stand_in.stop()
         if config is not None:
-            player.start_stand_in(**config)
+            player.stand_in.start(**config)
         player.log_in(player.installed)
         messages = player.update_messages()
         check(all(line in messages for line in lines) and not any(
@@ -212,7 +212,7 @@ def faults(player):
         check(open(player.installed, "rb").read() == installed, "%s: installed copy changed" % name)
         check(open(player.settings, "rb").read() == remembered, "%s: settings changed" % name)
 
-    player.start_stand_in()
+    player.stand_in.start()
     for name, content in (("corrupt settings", b"[Setting\r\nfullscreen=\xff\xfe\x00\x00F11\r\n"),
                           ("binary settings", bytes(range(256)) * 8)):
         with open(player.settings, "wb") as f:

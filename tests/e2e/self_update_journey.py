@@ -21,7 +21,7 @@ def md5(path):
 
 def self_update(player):
     new, old_version, new_version = player.args.new, player.args.version, player.args.new_version
-    player.start_stand_in(version_reply="{base}/download/vrk_client.exe", download_file=new,
+    player.stand_in.start(version_reply="{base}/download/vrk_client.exe", download_file=new,
                           version_replies={new_version: "0"})
     downloaded = player.download_program()
     first = player.start(downloaded)
@@ -36,9 +36,9 @@ def self_update(player):
           "the installed copy is not running: %r" % list(processes))
     check(not [cmd for cmd in processes if cmd.startswith("-d ")], "the \"-d\" process stayed")
     check(not [cmd for cmd in processes if downloaded.lower() in cmd], "the old process stayed")
-    check(player.requests()[:3] == [player.version_query(old_version), "/download/vrk_client.exe",
+    check(player.stand_in.requests()[:3] == [player.version_query(old_version), "/download/vrk_client.exe",
                                     player.version_query(new_version)],
-          "requests %r" % player.requests())
+          "requests %r" % player.stand_in.requests())
 
     size, address = os.path.getsize(new), player.base + "/download/vrk_client.exe"
     expected = [

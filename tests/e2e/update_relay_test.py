@@ -15,16 +15,14 @@ display.
 
 import argparse
 import hashlib
-import json
 import os
 import re
-import select
 import shutil
 import subprocess
 import sys
 import time
 
-from journey import Failure, check, prefix_processes, wait_for
+from journey import Failure, PlatformStandIn, check, prefix_processes, wait_for
 
 LINE = re.compile(r"^[ \d]{4}-[ \d]{2}-[ \d]{2} [ \d]{2}:[ \d]{2}:[ \d]{2} : \tUpdateModule\t(.*)$",
                   re.S)
@@ -51,40 +49,18 @@ class Relay:
         self.state = os.path.join(os.path.dirname(self.appdata), "stand-in")
         self.base = "http://127.0.0.1:%d" % args.port
         self.download = self.base + "/download/vrk_client.exe"
-        self.sim = None
+        self.stand_in = PlatformStandIn(args.stand_in, args.port, self.state)
 
     # --- the platform stand-in -------------------------------------------------
 
     def start_stand_in(self, download=None):
+        self.stand_in.stop()
         shutil.rmtree(self.state, ignore_errors=True)
         os.makedirs(self.state)
-        config = {"version_reply": "{base}/download/vrk_client.exe",
-                  "download_file": download or self.args.new,
-                  # The new version must not be offered itself again.
-                  "version_replies": {self.args.new_version: "0"}}
-        with open(os.path.join(self.state, "config.json"), "w") as f:
-            json.dump(config, f)
-        self.sim = subprocess.Popen(
-            [sys.executable, self.args.stand_in, "--port", str(self.args.port),
-             "--config", os.path.join(self.state, "config.json"),
-             "--log", os.path.join(self.state, "requests.log")],
-            stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
-        ready, _, _ = select.select([self.sim.stdout], [], [], 20)
-        line = self.sim.stdout.readline() if ready else ""
-        if line.strip() != "PORT %d" % self.args.port:
-            self.sim.kill()
-            raise Failure("the stand-in did not start on port %d (in use?): %s"
-                          % (self.args.port, self.sim.stderr.read()))
-
-    def stop_stand_in(self):
-        if self.sim:
-            self.sim.terminate()
-            self.sim.wait(10)
-            self.sim = None
-
-    def requests(self):
-        with open(os.path.join(self.state, "requests.log"), encoding="utf-8") as f:
-            return [json.loads(line)["path"] for line in f]
+        self.stand_in.start(version_reply="{base}/download/vrk_client.exe",
+                            download_file=download or self.args.new,
+                            # The new version must not be offered itself again.
+                            version_replies={self.args.new_version: "0"})
 
     # --- Wine processes -----------------------------------------------------------
 
@@ -169,15 +145,14 @@ class Relay:
               "log %r, expected %r" % (self.log_messages(), expected))
         version_query = ("/showMiniIndex/getClientVersion.php?p=morvane&g=vrk&v="
                          + self.args.old_version)
-        check(self.requests()[:2] == [version_query, "/download/vrk_client.exe"],
-              "requests %r" % self.requests())
+        check(self.stand_in.requests()[:2] == [version_query, "/download/vrk_client.exe"],
+              "requests %r" % self.stand_in.requests())
         check(os.path.exists(self.cache), "the cache file was removed")
         time.sleep(2)
         check(self.installed_runs() & third, "the replaced installed file did not keep running")
 
     def case_error_page_served_as_download_is_not_installed(self):
         page = os.path.join(self.state, "error.html")
-        self.stop_stand_in()
         self.start_stand_in(download=page)
         with open(page, "w") as f:
             f.write("<html><body><h1>503 Service Unavailable</h1></body></html>\n")
@@ -244,7 +219,7 @@ def main():
             failed += 1
             print("FAIL %s: %s" % (name, e), flush=True)
         finally:
-            relay.stop_stand_in()
+            relay.stand_in.stop()
             relay.end_all_processes()
     return 1 if failed else 0
 
