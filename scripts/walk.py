@@ -28,13 +28,17 @@ def main():
     for name in ("program", "probe", "browser-standin", "resource-header", "shots"):
         parser.add_argument("--" + name, required=True)
     parser.add_argument("--port", default="28080")
+    # scripts/run.sh serves the platform itself; the walk starts no stand-in.
+    parser.set_defaults(stand_in=None)
     args = parser.parse_args()
     os.makedirs(args.shots, exist_ok=True)
     player = Player(args)
 
-    def shot(name):
+    def shot(name, taken=lambda path: True):
+        """Saves the screen until taken(path) accepts the picture."""
         path = os.path.join(args.shots, name + ".png")
-        subprocess.run(["import", "-window", "root", path], check=True)
+        wait_for(lambda: subprocess.run(["import", "-window", "root", path], check=True)
+                 and taken(path), 30, name)
         print("  " + path, flush=True)
 
     program = player.start(args.program)
@@ -61,13 +65,16 @@ def main():
     os.makedirs(cache, exist_ok=True)
     for i in range(40000):
         open(os.path.join(cache, "entry%d.js" % i), "w").close()
-    # The overlay is drawn a moment after its window shows; the picture waits
-    # until the middle of the screen has changed.
-    middle = (540, 440, 200, 100)
-    game_picture = player.screen(*middle)
+    # The overlay is drawn a moment after its window shows and may be gone
+    # soon after: pictures are taken until the middle of one differs from the
+    # game window's picture.
+    def middle(path):
+        return subprocess.run(["convert", path, "-crop", "200x100+540+440", "+repage", "rgb:-"],
+                              stdout=subprocess.PIPE, check=True).stdout
+
+    game_picture = middle(os.path.join(args.shots, "2-game-window.png"))
     player.click(game, "IDC_BTN_CLEAR_CACHE")
-    wait_for(lambda: player.screen(*middle) != game_picture, 30, "the overlay")
-    shot("4-cache-clearing")
+    shot("4-cache-clearing", lambda path: middle(path) != game_picture)
     wait_for(lambda: not os.path.isdir(cache) or not os.listdir(cache), 120,
              "the cache to be cleared")
 
