@@ -2,6 +2,7 @@
 
 #include "browser/MyHtmlView.h"
 #include "gamewindow/GameMessages.h"
+#include "gamewindow/TitleStrip.h"
 #include "resources/resource.h"
 
 #include <cstdlib>
@@ -9,8 +10,6 @@
 
 namespace {
 
-// Height of the host's title strip, left free outside full screen.
-const int kTitleStripHeight = 30;
 const DWORD kWatchPeriodMs = 1000;
 const UINT kGameViewId = 10000;
 
@@ -47,7 +46,7 @@ BOOL CGameWndDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     if (host_) {
         CreateGameView();
-        RECT area = HostGameArea(false);
+        RECT area = GameArea(host_, false);
         MoveWindow(m_hWnd, area.left, area.top, area.right - area.left, area.bottom - area.top,
                    TRUE);
         FitViewToFrame();
@@ -66,14 +65,6 @@ void CGameWndDlg::CreateGameView() {
         return;
     gameView_ = std::move(view);
     gameView_->Navigate(gameUrl_.c_str());
-}
-
-RECT CGameWndDlg::HostGameArea(bool fullScreen) const {
-    RECT area{};
-    GetClientRect(host_, &area);
-    if (!fullScreen)
-        area.top += kTitleStripHeight;
-    return area;
 }
 
 void CGameWndDlg::FitViewToFrame() {
@@ -123,7 +114,7 @@ LRESULT CGameWndDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 void CGameWndDlg::OnLayout(bool fullScreen) {
     if (!host_)
         return;
-    RECT area = HostGameArea(fullScreen);
+    RECT area = GameArea(host_, fullScreen);
     MoveWindow(m_hWnd, area.left, area.top, area.right - area.left, area.bottom - area.top, FALSE);
     if (!IsWindowVisible(m_hWnd))
         ShowWindow(m_hWnd, SW_SHOW);

@@ -29,9 +29,6 @@ protected:
 
 private:
     void CreateGameView();
-    // The host's game area: its client area, less the title strip unless the
-    // host is in full screen.
-    RECT HostGameArea(bool fullScreen) const;
     void FitViewToFrame();
     void StartHostWatcher();
 

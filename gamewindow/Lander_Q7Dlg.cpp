@@ -335,10 +335,7 @@ void CLander_Q7Dlg::LayoutCaptionButtons() {
 void CLander_Q7Dlg::PlaceGameView(bool fullScreen) {
     if (!gameView_)
         return;
-    RECT area{};
-    GetClientRect(m_hWnd, &area);
-    if (!fullScreen)
-        area.top += kTitleStripHeight;
+    RECT area = GameArea(m_hWnd, fullScreen);
     MoveWindow(gameView_->m_hWnd, area.left, area.top, area.right - area.left,
                area.bottom - area.top, FALSE);
 }
