@@ -80,9 +80,9 @@ bool EmptyCacheFolder(const std::wstring& folder) {
             CompareStringOrdinal(name.c_str(), -1, L"desktop.ini", -1, TRUE) == CSTR_EQUAL)
             continue;
         std::wstring full = folder + L"\\" + name;
-        DWORD attributes = GetFileAttributesW(full.c_str());
-        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-            SetFileAttributesW(full.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+        // The search has already read the attributes.
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_READONLY)
+            SetFileAttributesW(full.c_str(), found.dwFileAttributes & ~FILE_ATTRIBUTE_READONLY);
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
             // A linked folder is only unlinked: what it points at lies
             // outside the cache.
