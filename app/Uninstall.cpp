@@ -12,26 +12,8 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include <vector>
 
 namespace {
-
-const wchar_t kUninstallKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
-
-// The running executable's full path, however long: a cut path handed to the
-// second stage would name another file for it to delete.
-std::wstring RunningExecutablePath() {
-    std::vector<wchar_t> buffer(MAX_PATH);
-    for (;;) {
-        DWORD length =
-            GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (length == 0)
-            return std::wstring();
-        if (length < buffer.size())
-            return std::wstring(buffer.data(), length);
-        buffer.resize(buffer.size() * 2);
-    }
-}
 
 void RecycleAndNotify(const std::wstring& path) {
     if (!RecycleDelete(path))
@@ -78,7 +60,7 @@ void UninstallConfirm() {
     if (question.DoModal() != IDOK)
         return;
 
-    std::wstring running = RunningExecutablePath();
+    std::wstring running = fw::ModulePath();
     std::wstring appData = fw::ShellFolderPath(CSIDL_APPDATA);
     if (running.empty() || appData.empty())
         return;

@@ -6,6 +6,12 @@
 #include <cstddef>
 #include <string>
 
+// The system's list of installed programs, under HKEY_LOCAL_MACHINE. The
+// first run writes the program's entry there and the uninstall removes it,
+// both in the 64-bit view.
+inline constexpr wchar_t kUninstallKey[] =
+    L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+
 // Characters of the list handed to the shell's delete operation: one path and
 // the two zeros that end the list.
 constexpr std::size_t kDeleteListChars = 256;

@@ -3,12 +3,23 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include <vector>
+
 namespace fw {
 
 std::wstring ModulePath() {
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return path;
+    // Read in full however long: a cut path would name another file, and
+    // callers copy, delete or start what it names.
+    std::vector<wchar_t> buffer(MAX_PATH);
+    for (;;) {
+        DWORD length =
+            GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length == 0)
+            return std::wstring();
+        if (length < buffer.size())
+            return std::wstring(buffer.data(), length);
+        buffer.resize(buffer.size() * 2);
+    }
 }
 
 std::wstring ModuleFileName() {

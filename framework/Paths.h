@@ -6,7 +6,7 @@
 
 namespace fw {
 
-// The running executable's full path.
+// The running executable's full path, however long; empty if it cannot be read.
 std::wstring ModulePath();
 // The running executable's file name, with and without its extension.
 std::wstring ModuleFileName();

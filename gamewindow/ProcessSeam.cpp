@@ -1,6 +1,7 @@
 #include "gamewindow/ProcessSeam.h"
 
 #include "framework/Handles.h"
+#include "framework/Paths.h"
 
 // The 32-bit start-up record is 68 bytes.
 static_assert(sizeof(void*) != 4 || sizeof(STARTUPINFOW) == 68,
@@ -11,14 +12,13 @@ namespace processseam {
 CreateProcessProc createProcess = CreateProcessW;
 
 void StartOwnExecutableAgain() {
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring path = fw::ModulePath();
     SECURITY_ATTRIBUTES processAttributes{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
     SECURITY_ATTRIBUTES threadAttributes{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION started{};
-    if (createProcess(path, nullptr, &processAttributes, &threadAttributes, FALSE,
+    if (createProcess(path.c_str(), nullptr, &processAttributes, &threadAttributes, FALSE,
                       CREATE_DEFAULT_ERROR_MODE, nullptr, nullptr, &startup, &started)) {
         fw::UniqueHandle process(started.hProcess);
         fw::UniqueHandle thread(started.hThread);

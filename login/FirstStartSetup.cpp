@@ -1,6 +1,7 @@
 #include "login/FirstStartSetup.h"
 
 #include "app/Settings.h"
+#include "app/UninstallPaths.h"
 #include "framework/Handles.h"
 #include "framework/Paths.h"
 #include "framework/Strings.h"
@@ -17,7 +18,6 @@
 
 namespace {
 
-const wchar_t kUninstallKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 const REGSAM kUninstallAccess = KEY_ALL_ACCESS | KEY_WOW64_64KEY;
 
 void CreateFolderIfMissing(const std::wstring& path) {
