@@ -112,6 +112,16 @@ bool CWnd::DestroyWindow() {
     return ::DestroyWindow(m_hWnd) != FALSE;
 }
 
+void CWnd::CenterWindow() {
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    RECT window{};
+    GetWindowRect(m_hWnd, &window);
+    int x = work.left + (work.right - work.left - (window.right - window.left)) / 2;
+    int y = work.top + (work.bottom - work.top - (window.bottom - window.top)) / 2;
+    SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 bool CWnd::SubclassWindow(HWND window) {
     if (m_hWnd || !window || FromHandlePermanent(window) || !Attach(window))
         return false;

@@ -22,6 +22,8 @@ public:
     bool CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* windowName,
                   DWORD style, const RECT& rect, HWND parent, UINT id);
     bool DestroyWindow();
+    // Centres the window on the screen's work area, without activating it.
+    void CenterWindow();
 
     // Takes over an existing window's procedure; the original one becomes the
     // default processing.

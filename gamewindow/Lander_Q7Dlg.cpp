@@ -85,7 +85,7 @@ BOOL CLander_Q7Dlg::OnInitDialog() {
     else
         gameView_.reset();
 
-    CenterOnWorkArea();
+    CenterWindow();
     EnterMaximizedLayout();
 
     overlay_ = std::make_unique<CMenbanDlg>();
@@ -98,16 +98,6 @@ BOOL CLander_Q7Dlg::OnInitDialog() {
         LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_GAME_ACCELERATORS));
     RegisterGameHotKeys(m_hWnd);
     return TRUE;
-}
-
-void CLander_Q7Dlg::CenterOnWorkArea() {
-    RECT work{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    RECT window{};
-    GetWindowRect(m_hWnd, &window);
-    int x = work.left + (work.right - work.left - (window.right - window.left)) / 2;
-    int y = work.top + (work.bottom - work.top - (window.bottom - window.top)) / 2;
-    SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 BOOL CLander_Q7Dlg::PreTranslateMessage(MSG* msg) {

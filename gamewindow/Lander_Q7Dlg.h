@@ -39,7 +39,6 @@ private:
     void LayoutCaptionButtons();
     void PlaceGameView(bool fullScreen);
     void InvalidateStrip();
-    void CenterOnWorkArea();
 
     // False for commands the window leaves to the base.
     bool OnCommand(UINT id);

@@ -42,16 +42,8 @@ BOOL CLanderLogin::OnInitDialog() {
     PaintLayeredSkin();
 
     SetWindowLongW(m_hWnd, GWL_STYLE, GetWindowLongW(m_hWnd, GWL_STYLE) | WS_MINIMIZEBOX);
-    // The main window is still hidden, so this centres the panel on the
-    // screen's work area.
-    RECT work{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    RECT window{};
-    GetWindowRect(m_hWnd, &window);
-    SetWindowPos(m_hWnd, nullptr,
-                 work.left + ((work.right - work.left) - (window.right - window.left)) / 2,
-                 work.top + ((work.bottom - work.top) - (window.bottom - window.top)) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The main window is still hidden: the panel is centred on the screen.
+    CenterWindow();
 
     popup_ = std::make_unique<CLoginPopupDlg>(this);
     popup_->Create(IDD_LOGIN_POPUP, m_hWnd);
