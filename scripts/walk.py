@@ -44,12 +44,7 @@ def main():
     program = player.start(args.program)
     wait_for(player.login_panel, 90, "the login panel")
     shot("1-login-panel")
-    def maximised_game():
-        area = player.work_area()
-        return next((w for w in player.game_windows()
-                     if w.visible and (w.x, w.y, w.width, w.height) == area), None)
-
-    game = wait_for(maximised_game, 90, "the maximised game window")
+    game = wait_for(player.shown_game_window, 90, "the maximised game window")
     maximised = rect(game)
     shot("2-game-window")
 

@@ -202,7 +202,12 @@ class Player:
                 and any(c.title == "MyWebBrowser" for c in self.children(w))]
 
     def shown_game_window(self):
-        return next((w for w in self.game_windows() if w.visible), None)
+        """The game window once it is shown in the layout it opens with, fitted
+        to the work area: it is already visible, at another size, while its
+        initialisation maximises it."""
+        area = self.work_area()
+        return next((w for w in self.game_windows()
+                     if w.visible and (w.x, w.y, w.width, w.height) == area), None)
 
     def game_window(self):
         games = self.game_windows()
