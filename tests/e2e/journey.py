@@ -201,10 +201,16 @@ class Player:
         return [w for w in self.windows() if w.title == TITLE
                 and any(c.title == "MyWebBrowser" for c in self.children(w))]
 
-    def shown_game_window(self):
-        """The game window once it is shown in the layout it opens with, fitted
-        to the work area: it is already visible, at another size, while its
-        initialisation maximises it."""
+    def game_pages_loaded(self):
+        return sum("/play_gamecode" in e for e in self.browser_events("DocumentComplete"))
+
+    def shown_game_window(self, pages_before=0):
+        """The game window once its initialisation is over: shown, fitted to the
+        work area, and a game page loaded since pages_before, which happens
+        only in the window's own message loop. The window is already visible,
+        in passing layouts and without its hotkeys, while it initialises."""
+        if self.game_pages_loaded() <= pages_before:
+            return None
         area = self.work_area()
         return next((w for w in self.game_windows()
                      if w.visible and (w.x, w.y, w.width, w.height) == area), None)
@@ -281,9 +287,11 @@ class Player:
 
     def log_in(self, exe, *arguments):
         """Starts the program and waits for the game window after the login."""
+        pages = self.game_pages_loaded()
         self.start(exe, *arguments)
         wait_for(self.login_panel, 60, "the login panel")
-        return wait_for(self.shown_game_window, 60, "the game window after the login")
+        return wait_for(lambda: self.shown_game_window(pages), 60,
+                        "the game window after the login")
 
     def update_messages(self):
         if not os.path.exists(self.update_log):
