@@ -3,11 +3,14 @@
 #include "update/UpdateModule.h"
 
 #include "framework/Exceptions.h"
+#include "framework/FileCompare.h"
 #include "framework/Handles.h"
 #include "framework/Internet.h"
+#include "framework/Paths.h"
 #include "framework/Strings.h"
 #include "update/FileVersion.h"
 #include "update/Md5.h"
+#include "update/Signature.h"
 #include "update/UpdateLog.h"
 #include "update/UpdateRules.h"
 
@@ -54,8 +57,12 @@ private:
 // The reason, as an update-log line, why a downloaded file must not replace
 // the installed program; empty when it may. Whatever the server sent with
 // the right length arrives here, an error page as well as a program, and the
-// relay would install it blindly. The new program also needs a FileVersion:
-// without one it could never tell the update service what it is.
+// relay would install and start it. The new program needs a FileVersion:
+// without one it could never tell the update service what it is. A copy of
+// the running program would change nothing but restart it, and a service
+// that keeps offering it would restart every player's program at each start.
+// A signed program takes only programs its own publisher signed; unsigned
+// (development) builds take any program with a FileVersion.
 std::wstring RejectionOfDownload(const std::wstring& path) {
     std::string head(kProgramHeadBytes, '\0');
     DWORD read = 0;
@@ -72,7 +79,13 @@ std::wstring RejectionOfDownload(const std::wstring& path) {
     std::wstring version = GetFileVersionString(path);
     if (version.empty() || version == kNoVersionText)
         return L"ERROR!Download file has no file version,deleted";
-    return std::wstring();
+    std::wstring running = fw::ModulePath();
+    if (fw::SameFileContent(path, running))
+        return L"ERROR!Download file is the running program,deleted";
+    std::vector<BYTE> publisher = SignerSubject(running);
+    if (publisher.empty())
+        return std::wstring();
+    return PublisherRejection(publisher, VerifyFileSignature(path), SignerSubject(path));
 }
 
 } // namespace
@@ -83,6 +96,7 @@ void CUpdateModule::DownloadUpdate(const std::wstring& url) {
     try {
         WriteUpdateLog(L"ExcuUpdate,URL=" + url);
         fw::CInternetSession session;
+        SetServiceTimeouts(session);
         std::unique_ptr<fw::CHttpFile> request = session.OpenURL(url);
         if (!request)
             return;
@@ -97,6 +111,10 @@ void CUpdateModule::DownloadUpdate(const std::wstring& url) {
         std::wstring lengthText;
         request->QueryInfo(HTTP_QUERY_CONTENT_LENGTH, lengthText);
         long announced = AnnouncedLength(lengthText);
+        if (announced == kLengthOutsideDesign) {
+            WriteUpdateLog(L"ERROR!Content length out of range:" + lengthText + L",exit");
+            return;
+        }
         WriteUpdateLog(fw::FormatString(L"Content length:%ld", announced));
 
         long sizeBefore = MeasureCacheFile(cacheFile_);

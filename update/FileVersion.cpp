@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstring>
 #include <cwchar>
 #include <vector>
 
@@ -22,6 +23,14 @@ std::wstring VersionValueText(const wchar_t* value, unsigned chars) {
     return std::wstring(value, wcsnlen(value, chars));
 }
 
+size_t BytesInsideResource(const void* begin, size_t size, const void* at, size_t bytes) {
+    const BYTE* first = static_cast<const BYTE*>(begin);
+    const BYTE* value = static_cast<const BYTE*>(at);
+    if (!value || value < first || value >= first + size)
+        return 0;
+    return std::min(bytes, static_cast<size_t>(first + size - value));
+}
+
 std::wstring GetFileVersionString(const std::wstring& path) {
     if (!fw::PathExists(path))
         return std::wstring();
@@ -33,28 +42,30 @@ std::wstring GetFileVersionString(const std::wstring& path) {
     if (!GetFileVersionInfoW(path.c_str(), 0, size, info.data()))
         return std::wstring();
 
-    Translation* translations = nullptr;
-    UINT bytes = 0;
-    if (!VerQueryValueW(info.data(), L"\\VarFileInfo\\Translation",
-                        reinterpret_cast<void**>(&translations), &bytes) ||
-        !translations)
+    // The resource is data from the file: neither the translation list nor
+    // a value may be read past the copy, whatever length it claims.
+    void* list = nullptr;
+    UINT listBytes = 0;
+    if (!VerQueryValueW(info.data(), L"\\VarFileInfo\\Translation", &list, &listBytes))
         return std::wstring();
+    size_t entries = BytesInsideResource(info.data(), info.size(), list, listBytes) /
+                     sizeof(Translation);
 
     std::wstring result;
-    for (UINT i = 0; i < bytes / sizeof(Translation); ++i) {
+    for (size_t i = 0; i < entries; ++i) {
+        Translation translation;
+        std::memcpy(&translation, static_cast<const BYTE*>(list) + i * sizeof(Translation),
+                    sizeof(Translation));
         std::wstring key = fw::FormatString(L"\\StringFileInfo\\%04x%04x\\FileVersion",
-                                            translations[i].language, translations[i].codePage);
-        wchar_t* value = nullptr;
+                                            translation.language, translation.codePage);
+        void* value = nullptr;
         UINT chars = 0;
-        if (!VerQueryValueW(info.data(), key.c_str(), reinterpret_cast<void**>(&value), &chars) ||
-            !value)
+        if (!VerQueryValueW(info.data(), key.c_str(), &value, &chars))
             continue;
-        // Nor may a length that the resource claims reach past the copy.
-        const BYTE* at = reinterpret_cast<const BYTE*>(value);
-        if (at < info.data() || at >= info.data() + info.size())
-            continue;
-        size_t room = static_cast<size_t>(info.data() + info.size() - at) / sizeof(wchar_t);
-        result += VersionValueText(value, static_cast<unsigned>(std::min<size_t>(chars, room)));
+        size_t bytes = BytesInsideResource(info.data(), info.size(), value,
+                                           static_cast<size_t>(chars) * sizeof(wchar_t));
+        result += VersionValueText(static_cast<const wchar_t*>(value),
+                                   static_cast<unsigned>(bytes / sizeof(wchar_t)));
     }
     return result;
 }

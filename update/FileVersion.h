@@ -16,3 +16,9 @@ std::wstring GetFileVersionString(const std::wstring& path);
 // system reported, up to the first terminator among them. A resource is data
 // from the file and need not be terminated where it claims.
 std::wstring VersionValueText(const wchar_t* value, unsigned chars);
+
+// How many bytes of a value that the system reports at `at` with `bytes`
+// bytes lie inside the copy of the resource [begin, begin + size): all of
+// them, fewer when the reported length reaches past the copy, 0 when the
+// value does not start inside it.
+size_t BytesInsideResource(const void* begin, size_t size, const void* at, size_t bytes);

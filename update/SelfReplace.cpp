@@ -39,9 +39,63 @@ void LaunchUpdater(const std::wstring& cacheFile, const std::wstring& installFil
     ExitProcess(0);
 }
 
-void ApplyUpdate(const std::wstring& installPath) {
-    if (!CopyFileW(fw::ModulePath().c_str(), installPath.c_str(), FALSE)) {
+namespace {
+
+const DWORD kInUseRetryMs = 5000;
+const DWORD kRetryStepMs = 250;
+
+bool IsInUse(DWORD error) {
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
+           error == ERROR_ACCESS_DENIED;
+}
+
+// One attempt to move staged over installPath. A file another process holds
+// open answers the sharing error, as a copy over it would; the move itself
+// would only say that access was denied.
+DWORD MoveIntoPlace(const std::wstring& staged, const std::wstring& installPath) {
+    {
+        fw::UniqueHandle installed(CreateFileW(installPath.c_str(), GENERIC_WRITE, 0, nullptr,
+                                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        DWORD error = installed ? ERROR_SUCCESS : GetLastError();
+        if (error != ERROR_SUCCESS && error != ERROR_FILE_NOT_FOUND)
+            return error;
+    }
+    if (!MoveFileExW(staged.c_str(), installPath.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return GetLastError();
+    return ERROR_SUCCESS;
+}
+
+} // namespace
+
+bool CopyWholeFile(const std::wstring& from, const std::wstring& to) {
+    return CopyFileW(from.c_str(), to.c_str(), FALSE) != FALSE;
+}
+
+DWORD ReplaceInstalledFile(const std::wstring& source, const std::wstring& installPath,
+                           CopyStep copy) {
+    std::wstring staged = installPath + L".new";
+    if (!copy(source, staged)) {
         DWORD error = GetLastError();
+        DeleteFileW(staged.c_str());
+        return error;
+    }
+    DWORD started = GetTickCount();
+    for (;;) {
+        DWORD error = MoveIntoPlace(staged, installPath);
+        if (error == ERROR_SUCCESS)
+            return ERROR_SUCCESS;
+        if (!IsInUse(error) || GetTickCount() - started >= kInUseRetryMs) {
+            DeleteFileW(staged.c_str());
+            return error;
+        }
+        Sleep(kRetryStepMs);
+    }
+}
+
+void ApplyUpdate(const std::wstring& installPath) {
+    DWORD error = ReplaceInstalledFile(fw::ModulePath(), installPath);
+    if (error != ERROR_SUCCESS) {
         WriteUpdateLog(
             fw::FormatString(L"Update failure.Error Code:%ld", static_cast<long>(error)));
         WriteUpdateLog(kLogSeparator);

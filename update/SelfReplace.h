@@ -3,6 +3,8 @@
 // copies itself over the installed file, starts it and ends.
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 
 // Starts application with commandLine (none when empty) the way both halves
@@ -15,6 +17,20 @@ bool StartRelayProcess(const std::wstring& application, const std::wstring& comm
 [[noreturn]] void LaunchUpdater(const std::wstring& cacheFile, const std::wstring& installFile);
 
 // Copies the running executable over installPath, logs its digest and version,
-// starts it and ends the process with exit code 0. Returns only when the copy
-// failed, after logging the error code: the caller then starts normally.
+// starts it and ends the process with exit code 0. Returns only when the
+// replacement failed, after logging the error code: the caller then starts
+// normally, and the installed file is as it was.
 void ApplyUpdate(const std::wstring& installPath);
+
+// Copies from to to, as CopyFileW does: false with the last error set when it
+// failed, having written all, part or none of to.
+using CopyStep = bool (*)(const std::wstring& from, const std::wstring& to);
+bool CopyWholeFile(const std::wstring& from, const std::wstring& to);
+
+// Puts a copy of source in installPath's place without ever leaving a damaged
+// or missing file there: the copy is written beside it and moved over it in
+// one step, tried again for a few seconds while the installed file is still
+// in use (the old process is just ending). Answers ERROR_SUCCESS, or the code
+// of the step that failed; no copy is left behind on failure.
+DWORD ReplaceInstalledFile(const std::wstring& source, const std::wstring& installPath,
+                           CopyStep copy = CopyWholeFile);

@@ -3,6 +3,7 @@
 #include "app/Settings.h"
 #include "framework/Handles.h"
 #include "framework/Strings.h"
+#include "update/UpdateRules.h"
 
 #include <ctime>
 #include <windows.h>
@@ -33,7 +34,7 @@ std::wstring UpdateLogPath() {
 }
 
 int WriteUpdateLog(const std::wstring& message) {
-    std::wstring line = FormatUpdateLogLine(CurrentLogTime(), message) + L"\r\n";
+    std::wstring line = FormatUpdateLogLine(CurrentLogTime(), LogLineText(message)) + L"\r\n";
     std::wstring path = UpdateLogPath();
     if (path.empty())
         return -1;

@@ -25,7 +25,8 @@ std::wstring FormatUpdateLogLine(const LogTime& time, const std::wstring& messag
 // no line is written.
 std::wstring UpdateLogPath();
 
-// Appends one line (CR LF as UTF-16, no byte-order mark). Answers 0 when the
-// line was written, -1 when the file could not be opened or written; the file
-// is opened without sharing, so a writer that finds it busy loses its line.
+// Appends one line (CR LF as UTF-16, no byte-order mark), with the message's
+// control characters written as spaces. Answers 0 when the line was written,
+// -1 when the file could not be opened or written; the file is opened without
+// sharing, so a writer that finds it busy loses its line.
 int WriteUpdateLog(const std::wstring& message);

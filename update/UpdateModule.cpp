@@ -16,9 +16,17 @@
 namespace {
 
 const DWORD kConnectTimeoutMs = 5000;
+// Both the check and the download run on the user-interface thread: a
+// service that stops sending must not hold the login for long.
+const DWORD kReceiveTimeoutMs = 30000;
 const UINT kMessageTextChars = 255;
 
 } // namespace
+
+void SetServiceTimeouts(fw::CInternetSession& session) {
+    session.SetOption(INTERNET_OPTION_CONNECT_TIMEOUT, kConnectTimeoutMs);
+    session.SetOption(INTERNET_OPTION_RECEIVE_TIMEOUT, kReceiveTimeoutMs);
+}
 
 void LogDownloadException(const fw::CException& e) {
     wchar_t text[kMessageTextChars] = {};
@@ -108,7 +116,7 @@ bool CUpdateModule::CheckVersion(const std::wstring& base, const std::wstring& q
 std::wstring CUpdateModule::QueryServiceText() {
     try {
         fw::CInternetSession session;
-        session.SetOption(INTERNET_OPTION_CONNECT_TIMEOUT, kConnectTimeoutMs);
+        SetServiceTimeouts(session);
         std::unique_ptr<fw::CHttpFile> request = session.OpenURL(checkAddress_);
         if (!request)
             return std::wstring();

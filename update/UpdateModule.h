@@ -8,7 +8,8 @@
 
 namespace fw {
 class CException;
-}
+class CInternetSession;
+} // namespace fw
 
 // Runs one whole pass on the calling thread. Returns when no update was made;
 // a completed download ends the process.
@@ -62,6 +63,10 @@ private:
     std::wstring reply_;
     Handover handover_;
 };
+
+// The connect timeout and the receive timeout of every request to the update
+// service: a dead host or a stalled answer ends in an exception.
+void SetServiceTimeouts(fw::CInternetSession& session);
 
 // Writes "Try Download File Exception" and the exception's text (at most 254
 // characters) as two log lines.

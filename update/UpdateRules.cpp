@@ -34,7 +34,8 @@ bool IsUpdateOffered(const std::wstring& reply) {
 }
 
 long AnnouncedLength(const std::wstring& headerText) {
-    return wcstol(headerText.c_str(), nullptr, 10);
+    long long value = wcstoll(headerText.c_str(), nullptr, 10);
+    return value < 0 || value > INT32_MAX ? kLengthOutsideDesign : static_cast<long>(value);
 }
 
 bool IsDownloadComplete(long sizeBefore, long received, long announced) {
@@ -48,6 +49,16 @@ bool IsWithinAnnouncedLength(long sizeBefore, long received, long announced) {
 
 bool UpdateLogTooLarge(uint64_t size) {
     return size > kUpdateLogLimitBytes;
+}
+
+std::wstring LogLineText(const std::wstring& message) {
+    std::wstring text = message;
+    for (wchar_t& c : text) {
+        bool control = c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029;
+        if (control)
+            c = L' ';
+    }
+    return text;
 }
 
 bool IsProgramImage(const std::string& head) {

@@ -32,7 +32,9 @@ std::string ReplyFromBody(const std::string& body);
 bool IsUpdateOffered(const std::wstring& reply);
 
 // The Content-Length header text as a number; 0 when it is missing or does
-// not begin with one.
+// not begin with one, and kLengthOutsideDesign when it is negative or does
+// not fit a 32-bit signed size: downloads of 2 GiB or more are not taken.
+constexpr long kLengthOutsideDesign = -1;
 long AnnouncedLength(const std::wstring& headerText);
 
 // The download is whole when what the cache file held before plus what was
@@ -43,6 +45,11 @@ bool IsDownloadComplete(long sizeBefore, long received, long announced);
 bool IsWithinAnnouncedLength(long sizeBefore, long received, long announced);
 
 bool UpdateLogTooLarge(uint64_t size);
+
+// What the update log writes of a message: every control character
+// (carriage returns and line feeds among them) as a space, so that a text
+// the service sent can never begin a line of its own.
+std::wstring LogLineText(const std::wstring& message);
 
 // How much of a downloaded file is read to recognise a program: its DOS
 // header, the offset of the PE header and that header must lie within it.

@@ -179,7 +179,8 @@ TEST_F(AgainstStandIn, BodyEndingEarlyOrRunningLongLeavesThePartialFileSilently)
 }
 
 TEST_F(AgainstStandIn, WholeBodyIsLoggedAndHandedOver) {
-    payload_ = test::ReadBytes(fw::ModulePath());
+    // Another build than the running one: this program with a byte more.
+    payload_ = test::ReadBytes(fw::ModulePath()) + '\0';
     test::WriteBytes(payloadPath_, payload_);
     ServeDownload("");
     CUpdateModule module = MakeModule();
@@ -199,21 +200,37 @@ TEST_F(AgainstStandIn, WholeBodyIsLoggedAndHandedOver) {
 
 TEST_F(AgainstStandIn, DownloadThatIsNoProgramIsDeletedWithItsReason) {
     // This program with its version value's key renamed (last in the file, in its resources).
-    std::string versionless = test::ReadBytes(fw::ModulePath());
+    std::string running = test::ReadBytes(fw::ModulePath());
+    std::string versionless = running;
     versionless[versionless.rfind(std::string("F\0i\0l\0e\0V\0e\0r", 14))] = 'X';
-    for (const std::string& bytes : {std::string("<html>503</html>"), "MZ" + std::string(2046, 'Z'),
-                                     versionless.substr(0, 0x3E), versionless}) {
+    const wchar_t* notProgram = L"ERROR!Download file is not a Windows program,deleted";
+    std::vector<std::pair<std::string, const wchar_t*>> cases = {
+        {"<html>503</html>", notProgram},
+        {"MZ" + std::string(2046, 'Z'), notProgram},
+        {versionless.substr(0, 0x3E), notProgram},
+        {versionless, L"ERROR!Download file has no file version,deleted"},
+        {running, L"ERROR!Download file is the running program,deleted"}};
+    for (const auto& [bytes, reason] : cases) {
         test::RemoveTree(UpdateLogPath());
         test::WriteBytes(payloadPath_, bytes);
         ServeDownload("");
         MakeModule().DownloadUpdate(DownloadAddress());
         Lines log = test::UpdateLogMessages();
         ASSERT_EQ(6u, log.size());
-        EXPECT_EQ(bytes == versionless ? L"ERROR!Download file has no file version,deleted"
-                                       : L"ERROR!Download file is not a Windows program,deleted",
-                  log[5]);
+        EXPECT_EQ(reason, log[5]);
         EXPECT_FALSE(test::FileExists(test::AppDataFolder() + L"\\cache\\q7vktmp.exe"));
     }
+    EXPECT_TRUE(handovers_.empty());
+}
+
+TEST_F(AgainstStandIn, LengthBeyondTheDesignWritesNothing) {
+    ServeDownload(", \"download_length\": 3000000000");
+    CUpdateModule module = MakeModule();
+    module.DownloadUpdate(DownloadAddress());
+    Lines expected = {L"ExcuUpdate,URL=" + DownloadAddress(), L"Http QueryInfoStatusCode:200",
+                      L"ERROR!Content length out of range:3000000000,exit"};
+    EXPECT_EQ(expected, test::UpdateLogMessages());
+    EXPECT_FALSE(test::FileExists(module.CacheFile()));
     EXPECT_TRUE(handovers_.empty());
 }
 

@@ -8,6 +8,7 @@
 
 #include "app/Settings.h"
 #include "framework/Handles.h"
+#include "framework/Paths.h"
 #include "framework/Strings.h"
 #include "tests/update/UpdateTestSupport.h"
 #include "version.h"
@@ -16,6 +17,7 @@
 #include <windows.h>
 
 #include <new>
+#include <thread>
 
 namespace {
 
@@ -86,6 +88,15 @@ TEST(FileVersion, SeveralTranslationsFollowEachOther) {
     EXPECT_EQ(L"2.0.0.1 en2.0.0.1 zh", GetFileVersionString(fixture));
     // A value is bounded by the length the system reports, terminated or not.
     EXPECT_EQ(L"1.2.", VersionValueText(L"1.2.3.4", 4) + VersionValueText(L"\0junk", 5));
+}
+
+TEST(FileVersion, ReportedLengthsAreBoundedByTheResourceCopy) {
+    char copy[64] = {};
+    EXPECT_EQ(16u, BytesInsideResource(copy, sizeof(copy), copy + 8, 16));
+    EXPECT_EQ(8u, BytesInsideResource(copy, sizeof(copy), copy + 56, 4000));
+    EXPECT_EQ(0u, BytesInsideResource(copy, sizeof(copy), copy + 64, 4));
+    EXPECT_EQ(0u, BytesInsideResource(copy + 8, 56, copy, 4));
+    EXPECT_EQ(0u, BytesInsideResource(copy, sizeof(copy), nullptr, 4));
 }
 
 class UpdateLogTrim : public ::testing::Test {
@@ -170,9 +181,40 @@ TEST_F(ApplyUpdateFailure, LockedInstallFileIsLoggedWithTheSharingError) {
         ApplyUpdate(install);
     }
     EXPECT_EQ("old executable", test::ReadBytes(install));
+    EXPECT_FALSE(test::FileExists(install + L".new"));
     std::vector<std::wstring> expected = {L"Update failure.Error Code:32",
                                           L"====================="};
     EXPECT_EQ(expected, test::UpdateLogMessages());
+}
+
+// Writes half of the file, then fails as a full disk does.
+bool CopyHalfThenFail(const std::wstring& from, const std::wstring& to) {
+    std::string bytes = test::ReadBytes(from);
+    test::WriteBytes(to, bytes.substr(0, bytes.size() / 2));
+    SetLastError(ERROR_DISK_FULL);
+    return false;
+}
+
+TEST_F(ApplyUpdateFailure, ReplacementFailingHalfwayLeavesTheInstalledFileWhole) {
+    std::wstring install = GetDataDir() + L"Lander_Q7.exe";
+    std::string installed = test::ReadBytes(fw::ModulePath()) + "installed";
+    test::WriteBytes(install, installed);
+    EXPECT_EQ(static_cast<DWORD>(ERROR_DISK_FULL),
+              ReplaceInstalledFile(fw::ModulePath(), install, CopyHalfThenFail));
+    EXPECT_EQ(installed, test::ReadBytes(install));
+    EXPECT_FALSE(test::FileExists(install + L".new"));
+
+    // A holder that lets go within the wait: the replacement goes through.
+    HANDLE holder = CreateFileW(install.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, holder);
+    std::thread release([holder] {
+        Sleep(1000);
+        CloseHandle(holder);
+    });
+    EXPECT_EQ(static_cast<DWORD>(ERROR_SUCCESS), ReplaceInstalledFile(fw::ModulePath(), install));
+    release.join();
+    EXPECT_EQ(test::ReadBytes(fw::ModulePath()), test::ReadBytes(install));
+    EXPECT_FALSE(test::FileExists(install + L".new"));
 }
 
 TEST_F(ApplyUpdateFailure, MissingInstallFolderIsLoggedWithItsCode) {

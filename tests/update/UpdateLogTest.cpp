@@ -77,10 +77,10 @@ TEST_F(UpdateLogFile, AppendsUtf16LinesWithoutByteOrderMark) {
     EXPECT_EQ(std::wstring::npos, second.substr(0, second.size() - 2).find(L"\r\n"));
 }
 
-TEST_F(UpdateLogFile, MessageWithLineBreakIsWrittenUnchanged) {
+TEST_F(UpdateLogFile, MessageWithLineBreakStaysOneLine) {
     ASSERT_EQ(0, WriteUpdateLog(L"one\r\ntwo"));
     std::string bytes = test::ReadBytes(UpdateLogPath());
-    EXPECT_EQ(Utf16Bytes(L"\tone\r\ntwo\r\n"), bytes.substr(bytes.size() - 11 * 2));
+    EXPECT_EQ(Utf16Bytes(L"\tone  two\r\n"), bytes.substr(bytes.size() - 11 * 2));
 }
 
 TEST_F(UpdateLogFile, LineIsLostWhileAnotherWriterHoldsTheFile) {

@@ -1,5 +1,5 @@
 // The text and number rules of the self-update: the check address, the
-// service's reply, the announced length and the log's size bound.
+// service's reply, the announced length, the log's size bound and its text.
 #include "update/UpdateRules.h"
 
 #include <gtest/gtest.h>
@@ -49,6 +49,13 @@ TEST(DownloadLength, HeaderTextReadsAsLeadingNumber) {
     EXPECT_EQ(0, AnnouncedLength(L"abc"));
 }
 
+TEST(DownloadLength, NegativeOrBeyondThirtyTwoBitsIsOutsideTheDesign) {
+    EXPECT_EQ(2147483647, AnnouncedLength(L"2147483647"));
+    for (const wchar_t* text : {L"2147483648", L"3000000000", L"99999999999999999999999", L"-1",
+                                L" -2147483648"})
+        EXPECT_EQ(kLengthOutsideDesign, AnnouncedLength(text)) << text;
+}
+
 TEST(DownloadLength, CompleteWhenEarlierSizePlusReceivedMatches) {
     EXPECT_TRUE(IsDownloadComplete(0, 5000, 5000));
     EXPECT_TRUE(IsDownloadComplete(1000, 4000, 5000));
@@ -63,6 +70,12 @@ TEST(UpdateLogBound, TenMebibytesExactlyIsKept) {
     EXPECT_FALSE(UpdateLogTooLarge(10485760));
     EXPECT_TRUE(UpdateLogTooLarge(10485761));
     EXPECT_TRUE(UpdateLogTooLarge(0x100000000ull));
+}
+
+TEST(UpdateLogText, ControlCharactersCannotStartLinesOfTheirOwn) {
+    std::wstring forged = L"0\r\n2026-12- 9  1: 2: 3 : \tUpdateModule\tUpdate success.\n\x85\x2028\x7f\x01";
+    EXPECT_EQ(L"0  2026-12- 9  1: 2: 3 :  UpdateModule Update success.     ", LogLineText(forged));
+    EXPECT_EQ(L"http://127.0.0.1/下载/新.exe?a=%d", LogLineText(L"http://127.0.0.1/下载/新.exe?a=%d"));
 }
 
 } // namespace

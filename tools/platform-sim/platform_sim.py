@@ -37,6 +37,7 @@ DEFAULTS = {
     "download_length": "exact",
     "download_length_delta": 16,
     "download_cut": None,
+    "download_stall": 0,
     "login_status": 200,
     "login_redirect": "meta",
     "game_url": "{base}/play_gamecode?g=vrk&user={user}",
@@ -90,6 +91,9 @@ def validate(config):
     cut = config["download_cut"]
     if cut is not None and not (_is_int(cut) and cut >= 0):
         raise ConfigError("download_cut must be a count of bytes or null")
+    stall = config["download_stall"]
+    if not ((_is_int(stall) or isinstance(stall, float)) and stall >= 0):
+        raise ConfigError("download_stall must be a number of seconds")
     if config["login_redirect"] not in REDIRECT_MODES:
         raise ConfigError("login_redirect must be one of %s" % ", ".join(REDIRECT_MODES))
 
@@ -327,6 +331,10 @@ class PlatformHandler(BaseHTTPRequestHandler):
         self.send_header("Connection", "close")
         self.end_headers()
         self.wfile.write(payload)
+        if config["download_stall"]:
+            # The connection stays open and silent, as a stalled service's does.
+            self.wfile.flush()
+            time.sleep(config["download_stall"])
 
     def serve_login_page(self, config):
         status = config["login_status"]

@@ -10,6 +10,7 @@ import socket
 import subprocess
 import sys
 import tempfile
+import time
 import unittest
 import urllib.request
 
@@ -135,6 +136,13 @@ class PlatformSimTest(unittest.TestCase):
         self.configure(download_cut=1000)
         _, headers, body = fetch(self.port, DOWNLOAD)
         self.assertEqual(headers["content-length"], str(len(self.exe_bytes)))
+        self.assertEqual(body, self.exe_bytes[:1000])
+
+    def test_download_stall_holds_the_connection_after_the_bytes(self):
+        self.configure(download_cut=1000, download_stall=1.5)
+        started = time.monotonic()
+        _, _, body = fetch(self.port, DOWNLOAD)
+        self.assertGreaterEqual(time.monotonic() - started, 1.5)
         self.assertEqual(body, self.exe_bytes[:1000])
 
     def test_error_statuses(self):
