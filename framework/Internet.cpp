@@ -35,6 +35,10 @@ UINT CHttpFile::Read(void* buffer, UINT count) {
     return read;
 }
 
+bool CHttpFile::SetOption(DWORD option, DWORD value) {
+    return InternetSetOptionW(request_.Get(), option, &value, sizeof(value)) != FALSE;
+}
+
 CInternetSession::CInternetSession(const wchar_t* agent, DWORD_PTR context, DWORD accessType,
                                    DWORD flags)
     : context_(context) {

@@ -34,6 +34,8 @@ public:
     // Reads up to count bytes; 0 at the end of the body. Raises
     // CInternetException when the transfer fails.
     UINT Read(void* buffer, UINT count);
+    // A numeric option of this request, such as INTERNET_OPTION_RECEIVE_TIMEOUT.
+    bool SetOption(DWORD option, DWORD value);
     void Close() { request_.Reset(); }
 
 private:

@@ -10,6 +10,7 @@ packages=(
   wine wine32:i386 xvfb xauth x11-utils imagemagick
   python3 python3-pil fonts-wqy-microhei
   clang libclang-rt-14-dev libgtest-dev zlib1g-dev
+  openssl osslsigncode
 )
 
 missing=()

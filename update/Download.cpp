@@ -8,6 +8,7 @@
 #include "framework/Internet.h"
 #include "framework/Paths.h"
 #include "framework/Strings.h"
+#include "update/ExchangeWatch.h"
 #include "update/FileVersion.h"
 #include "update/Md5.h"
 #include "update/Signature.h"
@@ -15,6 +16,8 @@
 #include "update/UpdateRules.h"
 
 #include <windows.h>
+
+#include <memory>
 
 namespace {
 
@@ -88,23 +91,26 @@ std::wstring RejectionOfDownload(const std::wstring& path) {
     return PublisherRejection(publisher, VerifyFileSignature(path), SignerSubject(path));
 }
 
-} // namespace
+// The transfer of the body into the cache file, run on the exchange's
+// worker thread; complete is read by the pass once the worker has ended.
+struct Transfer {
+    std::wstring url;
+    std::wstring cacheFile;
+    long announced = 0;
+    bool complete = false;
+};
 
-void CUpdateModule::DownloadUpdate(const std::wstring& url) {
-    if (cacheFile_.empty())
-        return;
+void RunTransfer(Transfer& transfer, ExchangeProgress& progress) {
     try {
-        WriteUpdateLog(L"ExcuUpdate,URL=" + url);
         fw::CInternetSession session;
-        SetServiceTimeouts(session);
-        std::unique_ptr<fw::CHttpFile> request = session.OpenURL(url);
+        std::unique_ptr<fw::CHttpFile> request = OpenServiceAddress(session, transfer.url);
+        progress.Tick();
         if (!request)
             return;
 
         DWORD status = 0;
         request->QueryInfoStatusCode(status);
-        WriteUpdateLog(
-            fw::FormatString(L"Http QueryInfoStatusCode:%ld", static_cast<long>(status)));
+        progress.Log(fw::FormatString(L"Http QueryInfoStatusCode:%ld", static_cast<long>(status)));
         if (status >= HTTP_STATUS_BAD_REQUEST)
             return;
 
@@ -112,20 +118,20 @@ void CUpdateModule::DownloadUpdate(const std::wstring& url) {
         request->QueryInfo(HTTP_QUERY_CONTENT_LENGTH, lengthText);
         long announced = AnnouncedLength(lengthText);
         if (announced == kLengthOutsideDesign) {
-            WriteUpdateLog(L"ERROR!Content length out of range:" + lengthText + L",exit");
+            progress.Log(L"ERROR!Content length out of range:" + lengthText + L",exit");
             return;
         }
-        WriteUpdateLog(fw::FormatString(L"Content length:%ld", announced));
+        progress.Log(fw::FormatString(L"Content length:%ld", announced));
 
-        long sizeBefore = MeasureCacheFile(cacheFile_);
+        long sizeBefore = MeasureCacheFile(transfer.cacheFile);
         if (sizeBefore == announced) {
-            WriteUpdateLog(L"ERROR!Before download dwFileSize == dwToatlSize,exit");
+            progress.Log(L"ERROR!Before download dwFileSize == dwToatlSize,exit");
             return;
         }
 
         // No ranged request: the pass deleted the cache file, so the body is
         // always wanted from its first byte.
-        AppendFile file(cacheFile_);
+        AppendFile file(transfer.cacheFile);
         if (!file.IsOpen())
             return;
         long received = 0;
@@ -135,7 +141,9 @@ void CUpdateModule::DownloadUpdate(const std::wstring& url) {
             UINT read = request->Read(buffer, kChunkBytes);
             if (read == 0)
                 break;
-            file.Write(buffer, read);
+            progress.Tick();
+            if (!progress.WhileWanted([&] { file.Write(buffer, read); }))
+                return;
             received += static_cast<long>(read);
             // A body longer than announced can never complete; stop before an
             // endless one fills the disk (or the count wraps).
@@ -144,21 +152,38 @@ void CUpdateModule::DownloadUpdate(const std::wstring& url) {
         }
         file.Close();
         request->Close();
-
-        if (!IsDownloadComplete(sizeBefore, received, announced))
-            return;
-        WriteUpdateLog(fw::FormatString(L"Finish download,file size=%ld", announced));
-        std::wstring digest;
-        FileMd5Hex(cacheFile_, digest);
-        WriteUpdateLog(fw::FormatString(L"Finish download,file md5=%s", digest.c_str()));
-        std::wstring rejection = RejectionOfDownload(cacheFile_);
-        if (!rejection.empty()) {
-            DeleteFileW(cacheFile_.c_str());
-            WriteUpdateLog(rejection);
-            return;
-        }
-        handover_(cacheFile_, installFile_);
+        transfer.announced = announced;
+        transfer.complete = IsDownloadComplete(sizeBefore, received, announced);
     } catch (const fw::CException& e) {
-        LogDownloadException(e);
+        progress.WhileWanted([&] { LogDownloadException(e); });
     }
+}
+
+} // namespace
+
+void CUpdateModule::DownloadUpdate(const std::wstring& url) {
+    if (cacheFile_.empty())
+        return;
+    WriteUpdateLog(L"ExcuUpdate,URL=" + url);
+    auto transfer = std::make_shared<Transfer>();
+    transfer->url = url;
+    transfer->cacheFile = cacheFile_;
+    if (!RunWatchedExchange([transfer](ExchangeProgress& p) { RunTransfer(*transfer, p); },
+                            kServiceQuietLimitMs)) {
+        LogDownloadException(fw::CInternetException(ERROR_INTERNET_TIMEOUT));
+        return;
+    }
+    if (!transfer->complete)
+        return;
+    WriteUpdateLog(fw::FormatString(L"Finish download,file size=%ld", transfer->announced));
+    std::wstring digest;
+    FileMd5Hex(cacheFile_, digest);
+    WriteUpdateLog(fw::FormatString(L"Finish download,file md5=%s", digest.c_str()));
+    std::wstring rejection = RejectionOfDownload(cacheFile_);
+    if (!rejection.empty()) {
+        DeleteFileW(cacheFile_.c_str());
+        WriteUpdateLog(rejection);
+        return;
+    }
+    handover_(cacheFile_, installFile_);
 }

@@ -1,10 +1,12 @@
 #include "update/UpdateModule.h"
 
+#include "framework/Exceptions.h"
 #include "framework/Handles.h"
 #include "framework/Internet.h"
 #include "framework/Paths.h"
 #include "framework/Strings.h"
 #include "resources/resource.h"
+#include "update/ExchangeWatch.h"
 #include "update/FileVersion.h"
 #include "update/SelfReplace.h"
 #include "update/UpdateLog.h"
@@ -16,16 +18,20 @@
 namespace {
 
 const DWORD kConnectTimeoutMs = 5000;
-// Both the check and the download run on the user-interface thread: a
-// service that stops sending must not hold the login for long.
-const DWORD kReceiveTimeoutMs = 30000;
 const UINT kMessageTextChars = 255;
 
 } // namespace
 
-void SetServiceTimeouts(fw::CInternetSession& session) {
+std::unique_ptr<fw::CHttpFile> OpenServiceAddress(fw::CInternetSession& session,
+                                                  const std::wstring& url) {
     session.SetOption(INTERNET_OPTION_CONNECT_TIMEOUT, kConnectTimeoutMs);
-    session.SetOption(INTERNET_OPTION_RECEIVE_TIMEOUT, kReceiveTimeoutMs);
+    session.SetOption(INTERNET_OPTION_RECEIVE_TIMEOUT, kServiceQuietLimitMs);
+    std::unique_ptr<fw::CHttpFile> request = session.OpenURL(url);
+    // Not every internet layer hands the session's receive timeout down to
+    // its requests (Wine's does not); the body's reads get it here anyway.
+    if (request)
+        request->SetOption(INTERNET_OPTION_RECEIVE_TIMEOUT, kServiceQuietLimitMs);
+    return request;
 }
 
 void LogDownloadException(const fw::CException& e) {
@@ -114,34 +120,43 @@ bool CUpdateModule::CheckVersion(const std::wstring& base, const std::wstring& q
 }
 
 std::wstring CUpdateModule::QueryServiceText() {
-    try {
-        fw::CInternetSession session;
-        SetServiceTimeouts(session);
-        std::unique_ptr<fw::CHttpFile> request = session.OpenURL(checkAddress_);
-        if (!request)
-            return std::wstring();
+    auto reply = std::make_shared<std::wstring>();
+    std::wstring address = checkAddress_;
+    auto exchange = [reply, address](ExchangeProgress& progress) {
+        try {
+            fw::CInternetSession session;
+            std::unique_ptr<fw::CHttpFile> request = OpenServiceAddress(session, address);
+            progress.Tick();
+            if (!request)
+                return;
 
-        DWORD status = 0;
-        request->QueryInfoStatusCode(status);
-        WriteUpdateLog(
-            fw::FormatString(L"Http QueryInfoStatusCode:%ld", static_cast<long>(status)));
-        if (status >= HTTP_STATUS_BAD_REQUEST)
-            return std::wstring();
+            DWORD status = 0;
+            request->QueryInfoStatusCode(status);
+            progress.Log(
+                fw::FormatString(L"Http QueryInfoStatusCode:%ld", static_cast<long>(status)));
+            if (status >= HTTP_STATUS_BAD_REQUEST)
+                return;
 
-        // Reads until the body ends or the buffer is full; never more than
-        // the buffer, however long the body.
-        std::string body(kReplyBufferBytes, '\0');
-        size_t filled = 0;
-        while (filled < body.size()) {
-            UINT read = request->Read(&body[filled], static_cast<UINT>(body.size() - filled));
-            if (read == 0)
-                break;
-            filled += read;
+            // Reads until the body ends or the buffer is full; never more
+            // than the buffer, however long the body.
+            std::string body(kReplyBufferBytes, '\0');
+            size_t filled = 0;
+            while (filled < body.size()) {
+                UINT read = request->Read(&body[filled], static_cast<UINT>(body.size() - filled));
+                if (read == 0)
+                    break;
+                progress.Tick();
+                filled += read;
+            }
+            body.resize(filled);
+            *reply = fw::ToWide(ReplyFromBody(body), CP_THREAD_ACP);
+        } catch (const fw::CException& e) {
+            progress.WhileWanted([&] { LogDownloadException(e); });
         }
-        body.resize(filled);
-        return fw::ToWide(ReplyFromBody(body), CP_THREAD_ACP);
-    } catch (const fw::CException& e) {
-        LogDownloadException(e);
+    };
+    if (!RunWatchedExchange(exchange, kServiceQuietLimitMs)) {
+        LogDownloadException(fw::CInternetException(ERROR_INTERNET_TIMEOUT));
         return std::wstring();
     }
+    return *reply;
 }

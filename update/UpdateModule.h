@@ -4,10 +4,12 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace fw {
 class CException;
+class CHttpFile;
 class CInternetSession;
 } // namespace fw
 
@@ -64,9 +66,15 @@ private:
     Handover handover_;
 };
 
-// The connect timeout and the receive timeout of every request to the update
-// service: a dead host or a stalled answer ends in an exception.
-void SetServiceTimeouts(fw::CInternetSession& session);
+// How long the update service may go without answering or sending data
+// before the check or the download gives it up.
+constexpr unsigned long kServiceQuietLimitMs = 30000;
+
+// Opens url on session with the connect and receive timeouts of every request
+// to the update service, so that a dead host or a stalled answer ends in an
+// exception instead of holding the login; null as OpenURL answers it.
+std::unique_ptr<fw::CHttpFile> OpenServiceAddress(fw::CInternetSession& session,
+                                                  const std::wstring& url);
 
 // Writes "Try Download File Exception" and the exception's text (at most 254
 // characters) as two log lines.

@@ -105,12 +105,16 @@ class PlatformStandIn:
             self.process.wait(10)
             self.process = None
 
-    def requests(self):
-        """The paths the stand-in was asked for, in order."""
+    def records(self):
+        """Every request the stand-in received, in order, as it logged them."""
         if not os.path.exists(self.log):
             return []
         with open(self.log, encoding="utf-8") as f:
-            return [json.loads(line)["path"] for line in f]
+            return [json.loads(line) for line in f]
+
+    def requests(self):
+        """The paths the stand-in was asked for, in order."""
+        return [record["path"] for record in self.records()]
 
 
 class Player:

@@ -1,17 +1,28 @@
 #!/usr/bin/env python3
 """Self-update from the login, as a player meets it, with real processes.
 
-The player starts the downloaded program; at the login the platform stand-in
-offers a newer build. The old process downloads it and starts it with "-d",
-the new build replaces the installed copy and starts it, and the installed
-new version runs the login and reaches the game. The update log tells that
-story line by line.
+self_update: the player starts the downloaded program; at the login the
+platform stand-in offers a newer build. The old process downloads it and
+starts it with "-d", the new build replaces the installed copy and starts it,
+and the installed new version runs the login and reaches the game. The update
+log tells that story line by line.
+signed_update: a program signed by its publisher takes a newer build signed
+by the same publisher, also under a renewed certificate.
+hostile_update: the same signed program against a service that offers
+another publisher's build, an unsigned or altered one, the running file
+itself, a download that stalls, and a length past 2 GiB: each time the
+player keeps the installed program and reaches the game.
 """
 
 import hashlib
 import os
+import shutil
+import time
 
 from journey import SEPARATOR, check, run_journeys, wait_for
+from signing import make_certificate, sign, tamper
+
+DOWNLOAD = "/download/vrk_client.exe"
 
 
 def md5(path):
@@ -54,5 +65,111 @@ def self_update(player):
           "update log %r, expected %r" % (player.update_messages(), expected))
 
 
+def signed_builds(player):
+    """The old and new builds signed by one publisher, the new one also under
+    a renewed certificate, by another publisher, and altered after signing."""
+    folder = os.path.join(player.work, "signing")
+    os.makedirs(folder, exist_ok=True)
+    subject = "/CN=Morvane Test Publisher/O=Morvane Test Publisher"
+    publisher = make_certificate(folder, "publisher", subject)
+    renewed = make_certificate(folder, "renewed", subject)
+    other = make_certificate(folder, "other", "/CN=Other Publisher/O=Other Publisher")
+    new, at = player.args.new, lambda name: os.path.join(folder, name + ".exe")
+    return {"old": sign(player.args.program, at("old"), publisher),
+            "new": sign(new, at("new"), publisher),
+            "renewed": sign(new, at("renewed"), renewed),
+            "other": sign(new, at("other"), other),
+            "altered": tamper(sign(new, at("to-alter"), publisher), at("altered"))}
+
+
+def install_signed(player, builds):
+    player.stand_in.start()
+    player.log_in(player.download_program(builds["old"]))
+    player.end_all()
+
+
+def offer(player, served, **extra):
+    player.stand_in.start(version_reply="{base}" + DOWNLOAD, download_file=served,
+                          version_replies={player.args.new_version: "0"}, **extra)
+
+
+def version_checks(player):
+    return [p for p in player.stand_in.requests() if "getClientVersion.php" in p]
+
+
+def signed_update(player):
+    builds = signed_builds(player)
+    install_signed(player, builds)
+    old_version, new_version = player.args.version, player.args.new_version
+    for name in ("new", "renewed"):
+        shutil.copyfile(builds["old"], player.installed)
+        os.remove(player.update_log)
+        offer(player, builds[name])
+        player.log_in(player.installed)
+        served = builds[name]
+        check(open(player.installed, "rb").read() == open(served, "rb").read(),
+              "%s: the installed copy is not the served build" % name)
+        size, address = os.path.getsize(served), player.base + DOWNLOAD
+        expected = [
+            player.base + player.version_query(old_version), "Http QueryInfoStatusCode:200",
+            "Server response check version msg:" + address,
+            "ExcuUpdate,URL=" + address, "Http QueryInfoStatusCode:200",
+            "Content length:%d" % size, "Finish download,file size=%d" % size,
+            "Finish download,file md5=" + md5(served),
+            "Finish download,current file md5=" + md5(served),
+            "Update success.Current Version:" + new_version, SEPARATOR,
+            player.base + player.version_query(new_version), "Http QueryInfoStatusCode:200",
+            "Server response check version msg:0", "Finish Update.", SEPARATOR]
+        check(player.update_messages() == expected,
+              "%s: update log %r, expected %r" % (name, player.update_messages(), expected))
+        player.end_all()
+
+
+def hostile_update(player):
+    builds = signed_builds(player)
+    install_signed(player, builds)
+    installed = open(player.installed, "rb").read()
+    cache = os.path.join(player.appdata, "cache", "q7vktmp.exe")
+    cases = [
+        ("another publisher", builds["other"], {},
+         ["ERROR!Download file is signed by another publisher,deleted"]),
+        ("unsigned", player.args.new, {}, ["ERROR!Download file is not signed,deleted"]),
+        ("one byte changed", builds["altered"], {},
+         ["ERROR!Download file signature is not trusted(0x80096010),deleted"]),
+        ("the running file", builds["old"], {},
+         ["ERROR!Download file is the running program,deleted"]),
+        ("past 2 GiB", builds["new"], {"download_length": 3000000000},
+         ["ERROR!Content length out of range:3000000000,exit"]),
+        ("stalled", builds["new"], {"download_cut": 1000, "download_stall": 120},
+         ["Try Download File Exception", "The request has timed out."]),
+    ]
+    for name, served, extra, last in cases:
+        if os.path.exists(player.update_log):
+            os.remove(player.update_log)
+        checks_before = len(version_checks(player))
+        offer(player, served, **extra)
+        player.log_in(player.installed)
+        reached_game = time.time()
+        messages = player.update_messages()
+        check(messages[-len(last):] == last and "ExcuUpdate,URL=" + player.base + DOWNLOAD
+              in messages, "%s: update log %r does not end with %r" % (name, messages, last))
+        check(open(player.installed, "rb").read() == installed,
+              "%s: the installed program changed" % name)
+        partial = 1000 if name == "stalled" else None
+        check((os.path.getsize(cache) if os.path.exists(cache) else None) == partial,
+              "%s: the cache file is %r bytes, expected %r" % (
+                  name, os.path.exists(cache) and os.path.getsize(cache), partial))
+        time.sleep(3)
+        check(len(version_checks(player)) == checks_before + 1,
+              "%s: %d version checks" % (name, len(version_checks(player)) - checks_before))
+        if name == "stalled":
+            asked = [r["time"] for r in player.stand_in.records() if r["path"] == DOWNLOAD][-1]
+            check(reached_game - asked < 60, "the stalled download held the login for %.0f s"
+                  % (reached_game - asked))
+        player.end_all()
+
+
 if __name__ == "__main__":
-    raise SystemExit(run_journeys(__doc__, {"self_update": self_update}))
+    raise SystemExit(run_journeys(__doc__, {"self_update": self_update,
+                                            "signed_update": signed_update,
+                                            "hostile_update": hostile_update}))

@@ -1,0 +1,65 @@
+#include "update/ExchangeWatch.h"
+
+#include "framework/Handles.h"
+#include "update/UpdateLog.h"
+
+namespace {
+
+const DWORD kPollMs = 100;
+
+struct Worker {
+    std::function<void(ExchangeProgress&)> exchange;
+    std::shared_ptr<ExchangeProgress> progress;
+};
+
+DWORD WINAPI RunWorker(void* parameter) {
+    std::unique_ptr<Worker> worker(static_cast<Worker*>(parameter));
+    // Nothing may escape a thread entry; the exchange logs its own failures.
+    try {
+        worker->exchange(*worker->progress);
+    } catch (...) {
+    }
+    return 0;
+}
+
+} // namespace
+
+void ExchangeProgress::Log(const std::wstring& message) {
+    WhileWanted([&] { WriteUpdateLog(message); });
+}
+
+bool ExchangeProgress::WhileWanted(const std::function<void()>& step) {
+    std::lock_guard<std::mutex> hold(lock_);
+    if (givenUp_)
+        return false;
+    step();
+    return true;
+}
+
+void ExchangeProgress::GiveUp() {
+    std::lock_guard<std::mutex> hold(lock_);
+    givenUp_ = true;
+}
+
+bool RunWatchedExchange(std::function<void(ExchangeProgress&)> exchange, DWORD quietMs) {
+    auto progress = std::make_shared<ExchangeProgress>();
+    auto* worker = new Worker{std::move(exchange), progress};
+    fw::UniqueHandle thread(CreateThread(nullptr, 0, RunWorker, worker, 0, nullptr));
+    if (!thread) {
+        // No thread to spare: the exchange runs here, unbounded.
+        RunWorker(worker);
+        return true;
+    }
+    unsigned seen = progress->Ticks();
+    DWORD quietSince = GetTickCount();
+    while (WaitForSingleObject(thread.Get(), kPollMs) == WAIT_TIMEOUT) {
+        if (progress->Ticks() != seen) {
+            seen = progress->Ticks();
+            quietSince = GetTickCount();
+        } else if (GetTickCount() - quietSince >= quietMs) {
+            progress->GiveUp();
+            return false;
+        }
+    }
+    return true;
+}

@@ -1,0 +1,41 @@
+// Bounds the wait for the update service. The version check and the download
+// block the user-interface thread; a service that stops sending must not hold
+// the login. A receive timeout is set on every request, but not every internet
+// layer honours it (Wine's blocks in a read until the connection ends, and
+// closing the handle does not wake it), so the exchange runs on a worker
+// thread that the waiting thread gives up once it has made no progress for
+// a while. A worker given up on ends, whenever its call returns, without
+// writing anything more.
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+
+// What an exchange and its waiter share; outlives whichever ends last.
+class ExchangeProgress {
+public:
+    // A sign of life: a response arrived or a read returned data.
+    void Tick() { ++ticks_; }
+    unsigned Ticks() const { return ticks_; }
+
+    // Writes one update-log line unless the waiter has given up.
+    void Log(const std::wstring& message);
+    // Runs step unless the waiter has given up; no line or file is touched
+    // by the exchange after GiveUp has returned.
+    bool WhileWanted(const std::function<void()>& step);
+    void GiveUp();
+
+private:
+    std::mutex lock_;
+    bool givenUp_ = false;
+    std::atomic<unsigned> ticks_{0};
+};
+
+// Runs exchange on a worker thread and waits for it. True when it ended;
+// false when it went quietMs without a tick, after which it is given up.
+bool RunWatchedExchange(std::function<void(ExchangeProgress&)> exchange, DWORD quietMs);
