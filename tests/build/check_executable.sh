@@ -13,7 +13,7 @@ grep -q 'Subsystem[[:space:]]*00000002' <<<"$headers" || fail "not the GUI subsy
 i686-w64-mingw32-objdump -f "$exe" | grep -q 'i386' || fail "not i386"
 ! i686-w64-mingw32-objdump -h "$exe" | grep -q '\.debug' || fail "carries debug sections"
 
-system_dlls='^(advapi32|comctl32|gdi32|gdiplus|kernel32|msvcrt|ole32|oleaut32|shell32|shlwapi|user32|wininet|crypt32|version|uxtheme|ws2_32)\.dll$'
+system_dlls='^(advapi32|comctl32|gdi32|gdiplus|kernel32|msvcrt|ole32|oleaut32|shell32|shlwapi|user32|wininet|crypt32|wintrust|version|uxtheme|ws2_32)\.dll$'
 while read -r dll; do
   [[ ${dll,,} =~ $system_dlls ]] || fail "imports non-system DLL $dll"
 done < <(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers")

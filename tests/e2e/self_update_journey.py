@@ -155,10 +155,11 @@ def hostile_update(player):
               in messages, "%s: update log %r does not end with %r" % (name, messages, last))
         check(open(player.installed, "rb").read() == installed,
               "%s: the installed program changed" % name)
-        partial = 1000 if name == "stalled" else None
-        check((os.path.getsize(cache) if os.path.exists(cache) else None) == partial,
-              "%s: the cache file is %r bytes, expected %r" % (
-                  name, os.path.exists(cache) and os.path.getsize(cache), partial))
+        # A stalled download leaves what arrived (Wine's reads may hold back
+        # a last part chunk); every refused one leaves nothing.
+        size = os.path.getsize(cache) if os.path.exists(cache) else None
+        check(size <= 1000 if name == "stalled" else size is None,
+              "%s: the cache file holds %r bytes" % (name, size))
         time.sleep(3)
         check(len(version_checks(player)) == checks_before + 1,
               "%s: %d version checks" % (name, len(version_checks(player)) - checks_before))
