@@ -2,6 +2,7 @@
 
 #include "app/ShellRemoval.h"
 #include "app/UninstallPaths.h"
+#include "framework/FileCompare.h"
 #include "framework/Handles.h"
 #include "framework/Paths.h"
 #include "framework/Strings.h"
@@ -11,7 +12,6 @@
 
 #include <windows.h>
 #include <shlobj.h>
-
 
 namespace {
 
@@ -26,8 +26,6 @@ void RecycleAndNotify(const std::wstring& path) {
 // uninstall command starts a deleted file. An entry that names another
 // installed file belongs to that installation and stays.
 void RemoveUninstallEntry(const std::wstring& installedPath) {
-    if (installedPath.empty())
-        return;
     HKEY raw = nullptr;
     const REGSAM access = KEY_ALL_ACCESS | KEY_WOW64_64KEY;
     if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kUninstallKey, 0, access, &raw) != ERROR_SUCCESS)
@@ -73,6 +71,14 @@ void UninstallConfirm() {
 }
 
 void UninstallRemove(const std::wstring& commandLine) {
+    // The first stage names the installed program, which it has just copied
+    // to run this stage: a path that is not absolute, or a file with other
+    // bytes than this program's, is not that installation, and nothing is
+    // removed for it.
+    std::wstring installed = InstalledPathFromCommand(commandLine);
+    if (!NamesAbsoluteFile(installed) || !fw::SameFileContent(installed, fw::ModulePath()))
+        return;
+
     ShortcutNames names{fw::LoadResString(IDS_GAME_NAME), fw::LoadResString(IDS_PLATFORM_NAME),
                         fw::LoadResString(IDS_UNINSTALL_NAME),
                         fw::LoadResString(IDS_SHORTCUT_PLATFORM_NAME)};
@@ -83,9 +89,7 @@ void UninstallRemove(const std::wstring& commandLine) {
     RecycleAndNotify(shortcuts.programShortcut);
 
     // The executable goes for good; settings and logs go to the Recycle Bin.
-    std::wstring installed = InstalledPathFromCommand(commandLine);
-    if (!installed.empty() && fw::PathExists(installed))
-        DeleteFileW(installed.c_str());
+    DeleteFileW(installed.c_str());
     RecycleAndNotify(ResourceFolderOf(installed));
 
     for (const std::wstring* folder : {&shortcuts.gameMenuFolder, &shortcuts.platformMenuFolder})

@@ -18,25 +18,19 @@ std::wstring InstalledPathFromCommand(const std::wstring& commandLine) {
     return commandLine.size() > 3 ? commandLine.substr(3) : std::wstring();
 }
 
-namespace {
-
-bool IsAbsolute(const std::wstring& path) {
+bool NamesAbsoluteFile(const std::wstring& path) {
     bool drive = path.size() >= 3 && std::iswalpha(path[0]) && path[1] == L':' && path[2] == L'\\';
     bool share = path.size() >= 3 && path[0] == L'\\' && path[1] == L'\\' && path[2] != L'\\';
-    return drive || share;
+    size_t slash = path.rfind(L'\\');
+    // A path ending in a separator names a folder; one of "\\name" alone
+    // names no folder to hold the file.
+    return (drive || share) && slash >= 2 && slash + 1 < path.size();
 }
 
-} // namespace
-
 std::wstring ResourceFolderOf(const std::wstring& installedPath) {
-    if (!IsAbsolute(installedPath))
+    if (!NamesAbsoluteFile(installedPath))
         return std::wstring();
-    size_t slash = installedPath.rfind(L'\\');
-    // A path ending in a separator names a folder, not the executable; one
-    // of "\\name" alone names no folder at all.
-    if (slash < 2 || slash + 1 == installedPath.size())
-        return std::wstring();
-    return installedPath.substr(0, slash) + L"\\res";
+    return installedPath.substr(0, installedPath.rfind(L'\\')) + L"\\res";
 }
 
 ShortcutPaths ComposeShortcutPaths(const std::wstring& desktopFolder,

@@ -25,10 +25,14 @@ bool FillDeleteList(const std::wstring& path, wchar_t (&list)[kDeleteListChars])
 // from the fourth character on; empty when nothing follows.
 std::wstring InstalledPathFromCommand(const std::wstring& commandLine);
 
-// The "res" folder beside the installed executable; empty when the path is
-// not an absolute file path ("C:\...\name" or "\\server\...\name"), so that
-// an empty or relative path never turns into a folder at a drive's root or
-// under the current directory.
+// True for an absolute path that names a file: "C:\...\name" or
+// "\\server\...\name", with a name after the last separator.
+bool NamesAbsoluteFile(const std::wstring& path);
+
+// The "res" folder beside the installed executable; empty when the path does
+// not name an absolute file (NamesAbsoluteFile), so that an empty or relative
+// path never turns into a folder at a drive's root or under the current
+// directory.
 std::wstring ResourceFolderOf(const std::wstring& installedPath);
 
 // Folder and shortcut paths the installation created in the shell's folders.

@@ -19,8 +19,9 @@ std::wstring FormatString(const wchar_t* format, ...);
 // A string of the module's string table; empty when the id is absent.
 std::wstring LoadResString(UINT id, HINSTANCE module = nullptr);
 
-// 8-bit text in the given code page to UTF-16 and back.
-std::wstring ToWide(const std::string& text, UINT codePage = CP_ACP);
-std::string ToNarrow(const std::wstring& text, UINT codePage = CP_ACP);
+// 8-bit text in the given code page to UTF-16 and back; by default in the
+// thread's ANSI code page, the one the program's 8-bit text is in.
+std::wstring ToWide(const std::string& text, UINT codePage = CP_THREAD_ACP);
+std::string ToNarrow(const std::wstring& text, UINT codePage = CP_THREAD_ACP);
 
 } // namespace fw

@@ -5,7 +5,6 @@
 #include "gamewindow/TitleStrip.h"
 #include "resources/resource.h"
 
-#include <cstdlib>
 #include <utility>
 
 namespace {
@@ -26,9 +25,11 @@ DWORD WINAPI WatchHost(void* parameter) {
         Sleep(kWatchPeriodMs);
     PostMessageW(target->frame, WM_CLOSE, 0, 0);
     // The close normally ends the message loop and the process first; this
-    // ends a process whose loop did not get there.
+    // ends a process whose loop did not get there. It ends without running
+    // the program's static destructors on this thread, while the
+    // user-interface thread may still be using those objects.
     Sleep(kWatchPeriodMs);
-    std::exit(0);
+    ExitProcess(0);
 }
 
 } // namespace

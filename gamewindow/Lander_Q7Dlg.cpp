@@ -133,6 +133,10 @@ LRESULT CLander_Q7Dlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         OnTimer(wParam);
         break;
     case WM_SIZE:
+        // Back from the taskbar or any other restore: the next boss key
+        // hides the window again.
+        if (wParam == SIZE_RESTORED || wParam == SIZE_MAXIMIZED)
+            minimizedByButton_ = 0;
         PlaceGameView(fullScreen_);
         SendFrameLayout(fullScreen_);
         return 0;
@@ -220,9 +224,10 @@ void CLander_Q7Dlg::OnSysCommand(WPARAM command) {
         AskExit();
         break;
     case SC_RESTORE:
-        // Restored from the taskbar while in the maximised layout: fit the
-        // window again once the system has restored it.
-        if (maximized_)
+        // Restored from the taskbar: once the system has restored the window,
+        // it is fitted to the work area again, or to the whole screen in
+        // full screen.
+        if (maximized_ || fullScreen_)
             SetTimer(m_hWnd, kRefitTimer, kRefitDelayMs, nullptr);
         break;
     default:
@@ -232,7 +237,10 @@ void CLander_Q7Dlg::OnSysCommand(WPARAM command) {
 
 void CLander_Q7Dlg::OnTimer(UINT_PTR id) {
     if (id == kRefitTimer) {
-        FitToWorkArea();
+        if (fullScreen_)
+            EnterFullScreen();
+        else
+            FitToWorkArea();
         KillTimer(m_hWnd, kRefitTimer);
     }
 }
@@ -422,9 +430,11 @@ void CLander_Q7Dlg::RepaintMovedView() {
 void CLander_Q7Dlg::BossKey() {
     if (minimizedByButton_) {
         // Minimised with the strip's button: the key brings the game back
-        // rather than hiding it.
+        // rather than hiding it, in the layout it was minimised from.
         ShowWindow(m_hWnd, SW_SHOW);
-        if (maximized_)
+        if (fullScreen_)
+            EnterFullScreen();
+        else if (maximized_)
             Maximize();
         else
             Restore();

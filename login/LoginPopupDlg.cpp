@@ -114,16 +114,20 @@ BOOL CLoginPopupDlg::PreTranslateMessage(MSG* msg) {
 }
 
 int CLoginPopupDlg::ForwardToPage(const MSG& msg) {
-    IWebBrowser2* browser = webForm_ ? webForm_->GetWebBrowser() : nullptr;
+    // The page's own window is what the document expects keys to be for;
+    // until the control has made it, keys are not forwarded.
+    HWND server = webForm_ ? webForm_->FindServerWindow() : nullptr;
+    if (!server)
+        return -1;
+    IWebBrowser2* browser = webForm_->GetWebBrowser();
     fw::ComPtr<IDispatch> document;
     if (!browser || FAILED(browser->get_Document(document.Put())) || !document)
         return -1;
     auto active = document.As<IOleInPlaceActiveObject>(IID_IOleInPlaceActiveObject);
     if (!active)
         return -1;
-    // The page's own window is what the document expects keys to be for.
     MSG copy = msg;
-    copy.hwnd = webForm_->FindServerWindow();
+    copy.hwnd = server;
     return active->TranslateAccelerator(&copy) == S_OK ? TRUE : FALSE;
 }
 

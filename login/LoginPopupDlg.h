@@ -36,8 +36,8 @@ protected:
 private:
     void OnFormNavigate();
     void OnMinimizePanel();
-    // The page's answer to a key (true: consumed); -1 when no document can
-    // take it.
+    // The page's answer to a key (true: consumed); -1 when no page window or
+    // document can take it.
     int ForwardToPage(const MSG& msg);
 
     CLanderLogin* panel_;

@@ -61,6 +61,31 @@ TEST(Uninstall, RelayRemovesTheInstallationOnlyWhenConfirmed) {
         WaitForSingleObject(test::StartProcess(L"Z:" LANDER_PROGRAM_EXE, line).Get(), 20000);
     for (const std::wstring& path : strangers)
         EXPECT_TRUE(test::FileExists(path)) << path;
+
+    // Each path is given a planted file and "res" folder; only an absolute
+    // path to a copy of the running program loses them, and the shortcuts.
+    const std::wstring copy = L"C:\\stage\\Lander_Q7.exe", build = L"C:\\build\\Lander_Q7.exe";
+    const struct {
+        std::wstring given, file, source;
+    } cases[] = {{L"C:\\other\\other.exe", L"C:\\other\\other.exe", fw::ModulePath()},
+                 {L"C:\\text\\notes.txt", L"C:\\text\\notes.txt", L""},
+                 {L"other.exe", L"C:\\other.exe", L"Z:" LANDER_PROGRAM_EXE},
+                 {build, build, L"Z:" LANDER_OTHER_BUILD_EXE},
+                 {L"\"" + copy + L"\"", copy, L"Z:" LANDER_PROGRAM_EXE},
+                 {copy, copy, L"Z:" LANDER_PROGRAM_EXE}};
+    std::string left;
+    for (const auto& [given, file, source] : cases) {
+        std::wstring kept = file.substr(0, file.rfind(L'\\')) + L"\\res\\keep";
+        test::MakeDirectories(kept.substr(0, kept.rfind(L'\\')));
+        test::WriteBytes(kept, "planted");
+        EXPECT_TRUE(source.empty() ? (test::WriteBytes(file, "text"), true)
+                                   : CopyFileW(source.c_str(), file.c_str(), FALSE) != FALSE);
+        WaitForSingleObject(test::StartProcess(L"Z:" LANDER_PROGRAM_EXE, L"-u " + given).Get(),
+                            20000);
+        for (const std::wstring& path : {file, kept, ours[0]})
+            left += test::FileExists(path) ? '1' : '0';
+    }
+    EXPECT_EQ("111111111111111000", left);
     EXPECT_TRUE(test::FileExists(installed) && EntryExists());
 
     RunFirstStartSetup();

@@ -254,6 +254,27 @@ TEST_F(GameWindowTest, BossKeyTrayToggleMinimiseAndRestoreFromTheTaskbar) {
     Send(WM_SYSCOMMAND, SC_MINIMIZE);
     Send(WM_SYSCOMMAND, SC_RESTORE);
     EXPECT_EQ(workArea_, ScreenRect(window_));
+
+    // Minimised in full screen or by the button, it comes back whole: F full
+    // screen, M maximised layout, I minimised, H hidden. Steps below 10 are
+    // hotkeys, then commands, then system commands.
+    const RECT all{0, 0, 1280, 1024}, below{0, 30, 1280, workArea_.bottom};
+    auto shows = [&](const RECT& window, const RECT& view, const char* buttons) {
+        return ScreenRect(window_) == window && ChildRect() == view && ShownButtons() == buttons;
+    };
+    std::string seen;
+    for (int step : {IDC_BTN_FULLSCREEN, SC_MINIMIZE, SC_RESTORE, IDC_BTN_MINIMIZE, SC_RESTORE, 2,
+                     2, IDC_BTN_MINIMIZE, 2, 3, IDC_BTN_MINIMIZE, SC_RESTORE, 3, 2, 2}) {
+        if (step == 3)
+            SetForegroundWindow(window_); // the key acts only in front
+        Send(step < 10 ? WM_HOTKEY : step < SC_SIZE ? WM_COMMAND : WM_SYSCOMMAND, step);
+        seen += !IsWindowVisible(window_)              ? 'H'
+                : IsIconic(window_)                    ? 'I'
+                : shows(all, all, "000000001")         ? 'F'
+                : shows(workArea_, below, "101111111") ? 'M'
+                                                       : '?';
+    }
+    EXPECT_EQ("FIFIFHFIFMIMFHF", seen);
 }
 
 TEST_F(GameWindowTest, TrayMenuAndCacheOverlay) {
