@@ -158,7 +158,7 @@ def hostile_update(player):
         # A stalled download leaves what arrived (Wine's reads may hold back
         # a last part chunk); every refused one leaves nothing.
         size = os.path.getsize(cache) if os.path.exists(cache) else None
-        check(size <= 1000 if name == "stalled" else size is None,
+        check(size is not None and size <= 1000 if name == "stalled" else size is None,
               "%s: the cache file holds %r bytes" % (name, size))
         time.sleep(3)
         check(len(version_checks(player)) == checks_before + 1,
