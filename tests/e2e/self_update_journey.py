@@ -30,6 +30,22 @@ def md5(path):
         return hashlib.md5(f.read()).hexdigest()
 
 
+def update_story(player, served):
+    """The update log of an update to served, from the old version's check to
+    the new version's own check."""
+    size, address = os.path.getsize(served), player.base + DOWNLOAD
+    old, new = player.args.version, player.args.new_version
+    return [
+        player.base + player.version_query(old), "Http QueryInfoStatusCode:200",
+        "Server response check version msg:" + address,
+        "ExcuUpdate,URL=" + address, "Http QueryInfoStatusCode:200",
+        "Content length:%d" % size, "Finish download,file size=%d" % size,
+        "Finish download,file md5=" + md5(served), "Finish download,current file md5=" + md5(served),
+        "Update success.Current Version:" + new, SEPARATOR,
+        player.base + player.version_query(new), "Http QueryInfoStatusCode:200",
+        "Server response check version msg:0", "Finish Update.", SEPARATOR]
+
+
 def self_update(player):
     new, old_version, new_version = player.args.new, player.args.version, player.args.new_version
     player.stand_in.start(version_reply="{base}/download/vrk_client.exe", download_file=new,
@@ -51,16 +67,7 @@ def self_update(player):
                                     player.version_query(new_version)],
           "requests %r" % player.stand_in.requests())
 
-    size, address = os.path.getsize(new), player.base + "/download/vrk_client.exe"
-    expected = [
-        player.base + player.version_query(old_version), "Http QueryInfoStatusCode:200",
-        "Server response check version msg:" + address,
-        "ExcuUpdate,URL=" + address, "Http QueryInfoStatusCode:200",
-        "Content length:%d" % size, "Finish download,file size=%d" % size,
-        "Finish download,file md5=" + md5(new), "Finish download,current file md5=" + md5(new),
-        "Update success.Current Version:" + new_version, SEPARATOR,
-        player.base + player.version_query(new_version), "Http QueryInfoStatusCode:200",
-        "Server response check version msg:0", "Finish Update.", SEPARATOR]
+    expected = update_story(player, new)
     check(player.update_messages() == expected,
           "update log %r, expected %r" % (player.update_messages(), expected))
 
@@ -100,7 +107,6 @@ def version_checks(player):
 def signed_update(player):
     builds = signed_builds(player)
     install_signed(player, builds)
-    old_version, new_version = player.args.version, player.args.new_version
     for name in ("new", "renewed"):
         shutil.copyfile(builds["old"], player.installed)
         os.remove(player.update_log)
@@ -109,17 +115,7 @@ def signed_update(player):
         served = builds[name]
         check(open(player.installed, "rb").read() == open(served, "rb").read(),
               "%s: the installed copy is not the served build" % name)
-        size, address = os.path.getsize(served), player.base + DOWNLOAD
-        expected = [
-            player.base + player.version_query(old_version), "Http QueryInfoStatusCode:200",
-            "Server response check version msg:" + address,
-            "ExcuUpdate,URL=" + address, "Http QueryInfoStatusCode:200",
-            "Content length:%d" % size, "Finish download,file size=%d" % size,
-            "Finish download,file md5=" + md5(served),
-            "Finish download,current file md5=" + md5(served),
-            "Update success.Current Version:" + new_version, SEPARATOR,
-            player.base + player.version_query(new_version), "Http QueryInfoStatusCode:200",
-            "Server response check version msg:0", "Finish Update.", SEPARATOR]
+        expected = update_story(player, served)
         check(player.update_messages() == expected,
               "%s: update log %r, expected %r" % (name, player.update_messages(), expected))
         player.end_all()
