@@ -1,0 +1,43 @@
+// The bound on waiting for the update service: an exchange that goes quiet is
+// given up and writes nothing afterwards; one that keeps ticking is waited for.
+#include "update/ExchangeWatch.h"
+
+#include "app/Settings.h"
+#include "framework/Handles.h"
+#include "tests/update/UpdateTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <memory>
+
+namespace {
+
+TEST(ExchangeWatch, QuietExchangeIsGivenUpAndTickingOneWaitedFor) {
+    ASSERT_TRUE(test::MakeDirectories(GetDataDir() + L"res"));
+    auto release = std::make_shared<fw::UniqueHandle>(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    auto ended = std::make_shared<std::atomic<bool>>(false);
+    EXPECT_FALSE(RunWatchedExchange(
+        [release, ended](ExchangeProgress& progress) {
+            progress.Log(L"before the stall");
+            WaitForSingleObject(release->Get(), INFINITE);
+            progress.Log(L"after the stall");
+            *ended = true;
+        },
+        300));
+    SetEvent(release->Get());
+    for (int i = 0; i < 50 && !*ended; ++i)
+        Sleep(100);
+    EXPECT_TRUE(*ended);
+    EXPECT_EQ(std::vector<std::wstring>{L"before the stall"}, test::UpdateLogMessages());
+
+    EXPECT_TRUE(RunWatchedExchange(
+        [](ExchangeProgress& progress) {
+            for (int i = 0; i < 8; ++i, progress.Tick())
+                Sleep(100);
+        },
+        300));
+    test::RemoveTree(GetDataDir());
+}
+
+} // namespace
