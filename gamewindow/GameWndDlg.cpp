@@ -2,7 +2,7 @@
 
 #include "browser/MyHtmlView.h"
 #include "gamewindow/GameMessages.h"
-#include "gamewindow/TitleStrip.h"
+#include "gamewindow/GameArea.h"
 #include "resources/resource.h"
 
 #include <utility>

@@ -16,8 +16,6 @@ public:
     CGameWndDlg(HWND host, std::wstring gameUrl);
     ~CGameWndDlg() override;
 
-    const std::wstring& GameUrl() const { return gameUrl_; }
-
     // Enter and Escape go to the page, never to the dialog's own handling.
     BOOL PreTranslateMessage(MSG* msg) override;
 

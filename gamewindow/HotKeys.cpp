@@ -1,6 +1,7 @@
 #include "gamewindow/HotKeys.h"
 
 #include "app/Settings.h"
+#include "framework/Strings.h"
 
 namespace {
 
@@ -48,7 +49,7 @@ CHotKeyTable::CHotKeyTable() {
     for (const NamedKey& key : kNamedKeys)
         keys_[key.name] = key.code;
     for (UINT n = 1; n <= 12; ++n)
-        keys_[L"F" + std::to_wstring(n)] = VK_F1 + n - 1;
+        keys_[fw::FormatString(L"F%u", n)] = VK_F1 + n - 1;
     for (wchar_t digit = L'0'; digit <= L'9'; ++digit) {
         keys_[std::wstring(1, digit)] = digit;
         keys_[L"Num" + std::wstring(1, digit)] = VK_NUMPAD0 + (digit - L'0');

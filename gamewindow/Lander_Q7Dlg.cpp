@@ -5,6 +5,7 @@
 #include "framework/Strings.h"
 #include "gamewindow/CacheClearing.h"
 #include "gamewindow/CaptionButtons.h"
+#include "gamewindow/GameArea.h"
 #include "gamewindow/GameMessages.h"
 #include "gamewindow/HotKeys.h"
 #include "gamewindow/LoginStep.h"
@@ -12,6 +13,7 @@
 #include "gamewindow/TitleStrip.h"
 #include "resources/resource.h"
 #include "ui/CustomMessageBox.h"
+#include "ui/ExitQuestion.h"
 #include "ui/MenbanDlg.h"
 #include "ui/PngResource.h"
 
@@ -24,13 +26,9 @@ constexpr WORD kStripLeftPng = 203;
 constexpr WORD kStripMiddlePng = 172;
 constexpr WORD kStripRightPng = 206;
 
-constexpr int kInitialWidth = 1000;
-constexpr int kInitialHeight = 700;
 // Bits of WS_CAPTION: the border and the dialog frame.
 constexpr LONG kWithoutCaption = static_cast<LONG>(0xFF3FFFFF);
 constexpr UINT kGameViewId = 10000;
-constexpr UINT_PTR kRefitTimer = 102;
-constexpr UINT kRefitDelayMs = 10;
 constexpr DWORD kFrameCloseWaitMs = 50;
 // The tray menu opens this far left of the cursor, so that it stays on
 // screen next to a notification area in the bottom-right corner.
@@ -60,7 +58,7 @@ BOOL CLander_Q7Dlg::OnInitDialog() {
     std::wstring title = fw::LoadResString(IDS_CLIENT_TITLE);
     SetWindowTextW(m_hWnd, title.c_str());
     SetWindowLongW(m_hWnd, GWL_STYLE, GetWindowLongW(m_hWnd, GWL_STYLE) & kWithoutCaption);
-    SetWindowPos(m_hWnd, nullptr, 0, 0, kInitialWidth, kInitialHeight, SWP_NOMOVE | SWP_NOZORDER);
+    SetWindowPos(m_hWnd, nullptr, 0, 0, kRestoredWidth, kRestoredHeight, SWP_NOMOVE | SWP_NOZORDER);
     SetWindowLongW(m_hWnd, GWL_STYLE,
                    GetWindowLongW(m_hWnd, GWL_STYLE) | WS_SYSMENU | WS_MINIMIZEBOX);
 
@@ -133,12 +131,7 @@ LRESULT CLander_Q7Dlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         OnTimer(wParam);
         break;
     case WM_SIZE:
-        // Back from the taskbar or any other restore: the next boss key
-        // hides the window again.
-        if (wParam == SIZE_RESTORED || wParam == SIZE_MAXIMIZED)
-            minimizedByButton_ = 0;
-        PlaceGameView(fullScreen_);
-        SendFrameLayout(fullScreen_);
+        OnSize(wParam);
         return 0;
     case WM_LBUTTONDOWN:
         if (!IsZoomed(m_hWnd))
@@ -213,35 +206,16 @@ bool CLander_Q7Dlg::OnCommand(UINT id) {
     }
 }
 
-void CLander_Q7Dlg::OnCancel() {
-    if (fullScreen_)
-        LeaveFullScreen();
-}
-
 void CLander_Q7Dlg::OnSysCommand(WPARAM command) {
     switch (command & 0xFFF0) {
     case SC_CLOSE:
         AskExit();
         break;
     case SC_RESTORE:
-        // Restored from the taskbar: once the system has restored the window,
-        // it is fitted to the work area again, or to the whole screen in
-        // full screen.
-        if (maximized_ || fullScreen_)
-            SetTimer(m_hWnd, kRefitTimer, kRefitDelayMs, nullptr);
+        OnSystemRestore();
         break;
     default:
         break;
-    }
-}
-
-void CLander_Q7Dlg::OnTimer(UINT_PTR id) {
-    if (id == kRefitTimer) {
-        if (fullScreen_)
-            EnterFullScreen();
-        else
-            FitToWorkArea();
-        KillTimer(m_hWnd, kRefitTimer);
     }
 }
 
@@ -308,19 +282,6 @@ BOOL CLander_Q7Dlg::OnEraseBackground(HDC dc) {
     return TRUE;
 }
 
-void CLander_Q7Dlg::FitToWorkArea() {
-    int width = GetSystemMetrics(SM_CXSCREEN);
-    int height = GetSystemMetrics(SM_CYSCREEN);
-    int taskbarHeight = 0;
-    RECT taskbar{};
-    if (HWND tray = FindWindowW(L"Shell_TrayWnd", L""); tray && GetWindowRect(tray, &taskbar))
-        taskbarHeight = taskbar.bottom - taskbar.top;
-    SetWindowPos(m_hWnd, nullptr, 0, 0, width, height - taskbarHeight, SWP_NOZORDER);
-    PlaceGameView(false);
-    SendFrameLayout(false);
-    InvalidateStrip();
-}
-
 void CLander_Q7Dlg::LayoutCaptionButtons() {
     RECT client{};
     GetClientRect(m_hWnd, &client);
@@ -355,95 +316,6 @@ void CLander_Q7Dlg::InvalidateStrip() {
     InvalidateRect(m_hWnd, &strip, TRUE);
 }
 
-void CLander_Q7Dlg::Maximize() {
-    SendMessageW(m_hWnd, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
-    minimizedByButton_ = 0;
-    maximized_ = true;
-    LayoutCaptionButtons();
-    ShowRestoreButton(buttons_, true);
-    FitToWorkArea();
-}
-
-void CLander_Q7Dlg::Restore() {
-    minimizedByButton_ = 0;
-    RestoreLayout();
-}
-
-void CLander_Q7Dlg::RestoreLayout() {
-    maximized_ = false;
-    SendMessageW(m_hWnd, WM_SYSCOMMAND, SC_RESTORE, 0);
-    LayoutCaptionButtons();
-    PlaceGameView(false);
-    SendFrameLayout(false);
-    ShowRestoreButton(buttons_, false);
-    RECT strip{0, 0, kInitialWidth, kTitleStripHeight};
-    InvalidateRect(m_hWnd, &strip, TRUE);
-}
-
-void CLander_Q7Dlg::ToggleMaximizeByDoubleClick() {
-    if (IsZoomed(m_hWnd)) {
-        RestoreLayout();
-        return;
-    }
-    EnterMaximizedLayout();
-}
-
-void CLander_Q7Dlg::EnterMaximizedLayout() {
-    SendMessageW(m_hWnd, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
-    maximized_ = true;
-    FitToWorkArea();
-    LayoutCaptionButtons();
-    ShowRestoreButton(buttons_, true);
-    InvalidateStrip();
-}
-
-void CLander_Q7Dlg::EnterFullScreen() {
-    fullScreen_ = true;
-    SendMessageW(m_hWnd, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
-    SetWindowPos(m_hWnd, nullptr, 0, 0, GetSystemMetrics(SM_CXSCREEN),
-                 GetSystemMetrics(SM_CYSCREEN), SWP_NOZORDER);
-    PlaceGameView(true);
-    SendFrameLayout(true);
-    ShowCaptionButtons(buttons_, SW_HIDE, changeServerVisibility_);
-    RepaintMovedView();
-}
-
-void CLander_Q7Dlg::LeaveFullScreen() {
-    fullScreen_ = false;
-    SendMessageW(m_hWnd, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
-    maximized_ = true;
-    FitToWorkArea();
-    LayoutCaptionButtons();
-    ShowCaptionButtons(buttons_, SW_SHOW, changeServerVisibility_);
-    ShowRestoreButton(buttons_, true);
-    RepaintMovedView();
-}
-
-// Full screen moves the game view by the strip's height without repainting
-// it; it is painted at once, or the picture of its old place would stay on
-// screen (the strip's, or the page 30 pixels too high).
-void CLander_Q7Dlg::RepaintMovedView() {
-    RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-    UpdateWindow(m_hWnd);
-}
-
-void CLander_Q7Dlg::BossKey() {
-    if (minimizedByButton_) {
-        // Minimised with the strip's button: the key brings the game back
-        // rather than hiding it, in the layout it was minimised from.
-        ShowWindow(m_hWnd, SW_SHOW);
-        if (fullScreen_)
-            EnterFullScreen();
-        else if (maximized_)
-            Maximize();
-        else
-            Restore();
-        SetForegroundWindow(m_hWnd);
-        return;
-    }
-    ShowWindow(m_hWnd, IsWindowVisible(m_hWnd) ? SW_HIDE : SW_SHOW);
-}
-
 void CLander_Q7Dlg::StartCacheClearing() {
     if (overlay_) {
         RECT window{};
@@ -464,10 +336,7 @@ void CLander_Q7Dlg::EndCacheClearing() {
 }
 
 void CLander_Q7Dlg::AskExit() {
-    std::wstring title = fw::LoadResString(IDS_CLIENT_TITLE);
-    CCustomMessageBox box;
-    box.SetTexts(L"关闭提示", fw::FormatString(L"是否退出%s？", title.c_str()));
-    if (box.DoModal() != IDOK)
+    if (!PlayerConfirmsExit())
         return;
     trayIcon_.Remove();
     CloseFrameWindow();

@@ -1,7 +1,9 @@
 // The main game window: a borderless window with a drawn title strip and its
 // nine buttons, the game page below the strip, the tray icon and its menu,
 // the system-wide hotkeys, full screen, the boss key, the cache-clearing
-// overlay and the link to a game frame shown from another process.
+// overlay and the link to a game frame shown from another process. The
+// screen modes (maximised, restored, full screen, boss key) are defined in
+// GameScreenModes.cpp.
 #pragma once
 
 #include "framework/Dialog.h"
@@ -34,6 +36,11 @@ protected:
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // The restored size, which initialisation gives the window before the
+    // maximised layout.
+    static constexpr int kRestoredWidth = 1000;
+    static constexpr int kRestoredHeight = 700;
+
     // Layout operations shared by the buttons, full screen and the boss key.
     void FitToWorkArea();
     void LayoutCaptionButtons();
@@ -45,9 +52,12 @@ private:
     void OnSysCommand(WPARAM command);
     void OnHotKey(int id);
     void OnTrayNotify(UINT mouseMessage);
-    void OnTimer(UINT_PTR id);
     BOOL OnEraseBackground(HDC dc);
 
+    // Screen modes.
+    void OnSystemRestore();
+    void OnSize(WPARAM kind);
+    void OnTimer(UINT_PTR id);
     void Maximize();
     void Restore();
     // Restore without touching the minimised-by-button flag.
@@ -60,6 +70,7 @@ private:
     void LeaveFullScreen();
     void RepaintMovedView();
     void BossKey();
+
     void StartCacheClearing();
     void EndCacheClearing();
     void AskExit();

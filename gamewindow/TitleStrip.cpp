@@ -22,14 +22,6 @@ int Height(Gdiplus::Image& image) {
 
 } // namespace
 
-RECT GameArea(HWND gameWindow, bool fullScreen) {
-    RECT area{};
-    GetClientRect(gameWindow, &area);
-    if (!fullScreen)
-        area.top += kTitleStripHeight;
-    return area;
-}
-
 void DrawTitleStrip(HDC target, const RECT& client, Gdiplus::Image& left, Gdiplus::Image& middle,
                     Gdiplus::Image& right) {
     int width = client.right - client.left;

@@ -7,10 +7,6 @@
 
 inline constexpr int kTitleStripHeight = 30;
 
-// Where the game is shown in a game window: its client area, less the strip
-// unless the window is in full screen.
-RECT GameArea(HWND gameWindow, bool fullScreen);
-
 // Composes the strip for the client rectangle off-screen and copies it to
 // target at (0, 0) in one blit, so that repainting does not flicker.
 void DrawTitleStrip(HDC target, const RECT& client, Gdiplus::Image& left, Gdiplus::Image& middle,

@@ -20,7 +20,6 @@ public:
     void Add(HICON icon, HWND owner, const std::wstring& tip);
     // Takes the icon out of the notification area if it is there.
     void Remove();
-    bool IsAdded() const { return added_; }
 
 private:
     NOTIFYICONDATAW data_;

@@ -8,7 +8,7 @@
 #include "login/PanelImage.h"
 #include "login/ProcessExit.h"
 #include "resources/resource.h"
-#include "ui/CustomMessageBox.h"
+#include "ui/ExitQuestion.h"
 #include "ui/PngResource.h"
 #include "update/FileVersion.h"
 
@@ -88,10 +88,7 @@ void CLanderLogin::PlacePopup(CLoginPopupDlg& popup) {
 }
 
 void CLanderLogin::AskExit() {
-    std::wstring title = fw::LoadResString(IDS_CLIENT_TITLE);
-    CCustomMessageBox box;
-    box.SetTexts(L"关闭提示", fw::FormatString(L"是否退出%s？", title.c_str()));
-    if (box.DoModal() == IDOK)
+    if (PlayerConfirmsExit())
         processexit::exitProcess(0);
 }
 

@@ -31,8 +31,6 @@ public:
     // once with exit code 0.
     static void AskExit();
 
-    CLoginPopupDlg* Popup() const { return popup_.get(); }
-
     BOOL PreTranslateMessage(MSG* msg) override;
 
 protected:

@@ -21,8 +21,6 @@ public:
     explicit CLoginPopupDlg(fw::CWnd* parent);
     ~CLoginPopupDlg() override;
 
-    WebFormLogin* WebForm() const { return webForm_.get(); }
-
     BOOL PreTranslateMessage(MSG* msg) override;
 
 protected:

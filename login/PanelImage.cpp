@@ -5,8 +5,9 @@ namespace {
 const Gdiplus::ARGB kVersionColour = 0xFFCBAE5B;
 constexpr Gdiplus::REAL kVersionFontPixels = 10.0f;
 
-// The bottom right corner; the text may run past the image's edge, where it is
-// cut off with an ellipsis.
+// The bottom right corner. The rectangle reaches 140 pixels past the image's
+// right edge, so a long text is cut off at that edge; the ellipsis that the
+// trimming puts at the rectangle's end falls outside the image.
 Gdiplus::RectF VersionTextRect(int width, int height) {
     return Gdiplus::RectF(static_cast<Gdiplus::REAL>(width - 60),
                           static_cast<Gdiplus::REAL>(height - 33), 200, 31);

@@ -32,7 +32,11 @@ def main():
     parser.set_defaults(stand_in=None)
     args = parser.parse_args()
     os.makedirs(args.shots, exist_ok=True)
+    # The player of the journeys brings a login script of its own; the run's
+    # script, with its login form, is the one the walk shows.
+    run_script = os.environ["BROWSER_STANDIN_SCRIPT"]
     player = Player(args)
+    os.environ["BROWSER_STANDIN_SCRIPT"] = run_script
 
     def shot(name, taken=lambda path: True):
         """Saves the screen until taken(path) accepts the picture."""
@@ -41,8 +45,15 @@ def main():
                  and taken(path), 30, name)
         print("  " + path, flush=True)
 
+    def login_page_shown():
+        """The popup's browser control placed and shown: its page has loaded
+        and stays for two seconds before it goes on to the game."""
+        return any(c.cls == "Shell Embedding" and c.visible and c.width > 0
+                   for popup in player.visible("") for c in player.children(popup))
+
     program = player.start(args.program)
     wait_for(player.login_panel, 90, "the login panel")
+    wait_for(login_page_shown, 30, "the login page")
     shot("1-login-panel")
     game = wait_for(player.shown_game_window, 90, "the maximised game window")
     maximised = rect(game)

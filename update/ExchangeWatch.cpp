@@ -7,6 +7,18 @@ namespace {
 
 const DWORD kPollMs = 100;
 
+// Holds the lock exclusively for the life of the object.
+class ExclusiveHold {
+public:
+    explicit ExclusiveHold(SRWLOCK& lock) : lock_(lock) { AcquireSRWLockExclusive(&lock_); }
+    ExclusiveHold(const ExclusiveHold&) = delete;
+    ExclusiveHold& operator=(const ExclusiveHold&) = delete;
+    ~ExclusiveHold() { ReleaseSRWLockExclusive(&lock_); }
+
+private:
+    SRWLOCK& lock_;
+};
+
 struct Worker {
     std::function<void(ExchangeProgress&)> exchange;
     std::shared_ptr<ExchangeProgress> progress;
@@ -29,7 +41,7 @@ void ExchangeProgress::Log(const std::wstring& message) {
 }
 
 bool ExchangeProgress::WhileWanted(const std::function<void()>& step) {
-    std::lock_guard<std::mutex> hold(lock_);
+    ExclusiveHold hold(lock_);
     if (givenUp_)
         return false;
     step();
@@ -37,7 +49,7 @@ bool ExchangeProgress::WhileWanted(const std::function<void()>& step) {
 }
 
 void ExchangeProgress::GiveUp() {
-    std::lock_guard<std::mutex> hold(lock_);
+    ExclusiveHold hold(lock_);
     givenUp_ = true;
 }
 

@@ -13,7 +13,6 @@
 #include <atomic>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <string>
 
 // What an exchange and its waiter share; outlives whichever ends last.
@@ -31,7 +30,10 @@ public:
     void GiveUp();
 
 private:
-    std::mutex lock_;
+    // A slim lock of the system rather than std::mutex, whose failure path
+    // would bring the runtime library's system-error machinery into the
+    // program; it needs no clean-up.
+    SRWLOCK lock_ = SRWLOCK_INIT;
     bool givenUp_ = false;
     std::atomic<unsigned> ticks_{0};
 };

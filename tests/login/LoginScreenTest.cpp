@@ -63,8 +63,34 @@ struct PanelRun {
         panel.DoModal();
         KillTimer(nullptr, timer);
     }
-    HWND Popup() const { return panel.Popup()->GetSafeHwnd(); }
-    WebFormLogin& Form() const { return *panel.Popup()->WebForm(); }
+    // The popup as the player's system sees it: the panel's owned window
+    // that holds the browser control.
+    HWND Popup() const {
+        HWND found[2] = {panel.m_hWnd, nullptr};
+        EnumThreadWindows(GetCurrentThreadId(), FindPopup, reinterpret_cast<LPARAM>(found));
+        return found[1];
+    }
+    static BOOL CALLBACK FindPopup(HWND window, LPARAM parameter) {
+        HWND* found = reinterpret_cast<HWND*>(parameter);
+        if (GetWindow(window, GW_OWNER) != found[0] ||
+            !FindWindowExW(window, nullptr, L"Shell Embedding", nullptr))
+            return TRUE;
+        found[1] = window;
+        return FALSE;
+    }
+    // The browser control's window, placed in the popup's client area.
+    HWND Control() const { return FindWindowExW(Popup(), nullptr, L"Shell Embedding", nullptr); }
+    RECT ControlRect() const {
+        RECT rect{};
+        GetWindowRect(Control(), &rect);
+        MapWindowPoints(nullptr, Popup(), reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
+    }
+    // The page's document window, the target of the keys the popup forwards.
+    HWND PageWindow() const {
+        HWND view = FindWindowExW(Control(), nullptr, L"Shell DocObject View", nullptr);
+        return FindWindowExW(view, nullptr, L"Internet Explorer_Server", nullptr);
+    }
 };
 
 // The named fields of the stand-in's log lines of one kind, all in one text.
@@ -91,12 +117,13 @@ TEST(LoginScreen, PageEndsTheRunWithTheGameAddress) {
                                  "\npage *PLAY_GAMECODE*\ncomplete\nwait 200\nnavigate " +
                                  fw::ToNarrow(kGame));
     PanelRun run;
-    RECT hidden{1, 1, 2, 2}, panelAt{}, popupAt{};
+    RECT hidden{1, 1, 2, 2}, placed{}, panelAt{}, popupAt{};
     std::wstring firstReport;
     run.step = [&](int tick) {
+        placed = run.ControlRect();
         if (tick != 1)
             return;
-        hidden = run.Form().ControlRect();
+        hidden = placed;
         firstReport = LastFormUrl;
         SetWindowSubclass(run.Popup(), RecordReports, 1, 0);
         SetWindowPos(run.panel.m_hWnd, nullptr, 30, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
@@ -113,7 +140,7 @@ TEST(LoginScreen, PageEndsTheRunWithTheGameAddress) {
     EXPECT_EQ(L"0xc ", Logged(standin, L"call", L"GetHostInfo", {L"flags"}));
     RECT page{0, 72, 700, 460}, panel{30, 40, 1246, 764}, popup{482, 240, 1182, 700};
     EXPECT_TRUE(IsRectEmpty(&hidden));
-    EXPECT_TRUE(EqualRect(&page, &run.Form().ControlRect()));
+    EXPECT_TRUE(EqualRect(&page, &placed));
     EXPECT_TRUE(EqualRect(&panel, &panelAt));
     EXPECT_TRUE(EqualRect(&popup, &popupAt));
     // Three completed documents, one update check.
@@ -137,7 +164,7 @@ TEST(LoginScreen, KeysReachThePageOrAreSwallowedAndAltF4Asks) {
         HWND active = GetActiveWindow();
         bool asking = active && active != run.panel.m_hWnd && active != run.Popup();
         if (tick == 10) {
-            page = run.Form().FindServerWindow();
+            page = run.PageWindow();
             for (int key : {VK_SPACE, VK_ESCAPE, VK_RETURN, VK_TAB, int('A')})
                 PostMessageW(page, WM_KEYDOWN, static_cast<WPARAM>(key), 0);
         } else if (tick == 11 || tick == 13) {

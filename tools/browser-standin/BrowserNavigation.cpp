@@ -125,6 +125,9 @@ void BrowserControl::RunStep(const Step& step, unsigned generation) {
         document_->SetTitle(step.text);
         window_->SetTitle(step.text);
         break;
+    case StepKind::Form:
+        window_->ShowLoginForm();
+        break;
     case StepKind::Wait:
         break;
     }

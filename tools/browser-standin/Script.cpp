@@ -118,6 +118,7 @@ bool ParseStep(const std::wstring& keyword, const std::wstring& argument, Step* 
         {L"frame", StepKind::Frame},         {L"navigate", StepKind::Navigate},
         {L"newwindow", StepKind::NewWindow}, {L"click", StepKind::Click},
         {L"focus", StepKind::Focus},         {L"title", StepKind::Title},
+        {L"form", StepKind::Form},
     };
     const Keyword* found = nullptr;
     for (const Keyword& k : kKeywords) {
@@ -156,6 +157,7 @@ bool ParseStep(const std::wstring& keyword, const std::wstring& argument, Step* 
         return true;
     case StepKind::Complete:
     case StepKind::Focus:
+    case StepKind::Form:
         if (!argument.empty()) {
             *why = keyword + L" takes no argument";
             return false;

@@ -18,6 +18,7 @@ enum class StepKind {
     Click,     // a click on the element chain, reported to the document's sinks
     Focus,     // the page's window takes the keyboard focus
     Title,     // the document's title becomes text, and the page window shows it
+    Form,      // the page window draws a login form: two fields and a button
 };
 
 struct ElementDescription {

@@ -118,8 +118,10 @@ void ServerWindow::Show(bool visible) {
 }
 
 void ServerWindow::SetPage(const std::wstring& url, const std::wstring& state) {
-    if (url != url_)
+    if (url != url_) {
         title_.clear();
+        loginForm_ = false;
+    }
     url_ = url;
     state_ = state;
     if (server_)
@@ -128,6 +130,12 @@ void ServerWindow::SetPage(const std::wstring& url, const std::wstring& state) {
 
 void ServerWindow::SetTitle(const std::wstring& title) {
     title_ = title;
+    if (server_)
+        InvalidateRect(server_, nullptr, TRUE);
+}
+
+void ServerWindow::ShowLoginForm() {
+    loginForm_ = true;
     if (server_)
         InvalidateRect(server_, nullptr, TRUE);
 }
@@ -271,8 +279,41 @@ void ServerWindow::Paint(HWND window) {
         text.top += 44;
     }
     std::wstring address = url_.empty() ? L"(no address)" : url_;
-    DrawTextW(dc, address.c_str(), -1, &text,
-              DT_LEFT | DT_TOP | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX);
+    const UINT addressFormat = DT_LEFT | DT_TOP | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX;
+    RECT measured = text;
+    DrawTextW(dc, address.c_str(), -1, &measured, addressFormat | DT_CALCRECT);
+    DrawTextW(dc, address.c_str(), -1, &text, addressFormat);
+    if (loginForm_)
+        PaintLoginForm(dc, text.left, measured.bottom + 24);
+}
+
+// An account field, a password field and a button, as a login page shows them.
+void ServerWindow::PaintLoginForm(HDC dc, int left, int top) {
+    const int labelWidth = 110, fieldWidth = 280, fieldHeight = 30, rowStep = 46;
+    GdiObject small(MakeFont(16, FW_NORMAL));
+    Selection font(dc, small.Get());
+    GdiObject white(CreateSolidBrush(RGB(255, 255, 255)));
+    GdiObject grey(CreateSolidBrush(RGB(120, 120, 120)));
+    const wchar_t* labels[2] = {L"Account", L"Password"};
+    const wchar_t* values[2] = {L"guest", L"\x2022\x2022\x2022\x2022\x2022\x2022"};
+    for (int row = 0; row < 2; ++row) {
+        int y = top + row * rowStep;
+        RECT label = {left, y, left + labelWidth, y + fieldHeight};
+        SetTextColor(dc, RGB(90, 70, 0));
+        DrawTextW(dc, labels[row], -1, &label, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+        RECT field = {left + labelWidth, y, left + labelWidth + fieldWidth, y + fieldHeight};
+        FillRect(dc, &field, static_cast<HBRUSH>(white.Get()));
+        FrameRect(dc, &field, static_cast<HBRUSH>(grey.Get()));
+        RECT value = {field.left + 8, field.top, field.right - 8, field.bottom};
+        SetTextColor(dc, RGB(20, 20, 20));
+        DrawTextW(dc, values[row], -1, &value, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    }
+    int y = top + 2 * rowStep;
+    RECT button = {left + labelWidth, y, left + labelWidth + 120, y + 34};
+    GdiObject blue(CreateSolidBrush(RGB(0, 90, 220)));
+    FillRect(dc, &button, static_cast<HBRUSH>(blue.Get()));
+    SetTextColor(dc, RGB(255, 255, 255));
+    DrawTextW(dc, L"Log in", -1, &button, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
 
 } // namespace standin

@@ -3,7 +3,8 @@
 // View") and the page's window inside that ("Internet Explorer_Server"), each
 // the first child of the one before. As with the real control, the outer
 // window comes with in-place activation and the other two only with the
-// first page. The page window paints the current address, takes the keyboard
+// first page. The page window paints the current address (with the page's
+// title and a login form when the script asks for them), takes the keyboard
 // focus and logs the key messages it receives.
 #pragma once
 
@@ -32,6 +33,8 @@ public:
 
     void SetPage(const std::wstring& url, const std::wstring& state);
     void SetTitle(const std::wstring& title);
+    // Draws a login form under the address until the page changes.
+    void ShowLoginForm();
     void NoteRefresh();
     void TakeFocus();
 
@@ -42,6 +45,7 @@ private:
     static ServerWindow* Bind(HWND window, UINT message, LPARAM lParam);
     void Forget(HWND window);
     void Paint(HWND window);
+    void PaintLoginForm(HDC dc, int left, int top);
     void LogKey(UINT message, WPARAM code);
 
     int controlId_;
@@ -53,6 +57,7 @@ private:
     HWND server_ = nullptr;
     std::wstring url_;
     std::wstring title_;
+    bool loginForm_ = false;
     std::wstring state_ = L"no page";
     int refreshes_ = 0;
     bool focused_ = false;

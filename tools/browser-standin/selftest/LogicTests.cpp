@@ -25,13 +25,14 @@ void TestWellFormedScript() {
                                 L"  navigate http://h/play_gamecode?x=1#top\r\n"
                                 L"  newwindow http://h/new\r\n"
                                 L"  focus\r\n"
+                                L"  form\r\n"
                                 L"page *\r\n"
                                 L"  complete");
     CHECK(script.problems.empty());
     CHECK_EQ(script.pages.size(), 2u);
     const std::vector<Step>& steps = script.pages[0].steps;
-    CHECK_EQ(steps.size(), 6u);
-    if (steps.size() != 6)
+    CHECK_EQ(steps.size(), 7u);
+    if (steps.size() != 7)
         return;
     CHECK(steps[0].kind == StepKind::Wait && steps[0].delayMs == 250);
     // An address is the rest of the line, spaces and '#' included.
@@ -40,6 +41,7 @@ void TestWellFormedScript() {
     CHECK(steps[3].kind == StepKind::Navigate && steps[3].url == L"http://h/play_gamecode?x=1#top");
     CHECK(steps[4].kind == StepKind::NewWindow && steps[4].url == L"http://h/new");
     CHECK(steps[5].kind == StepKind::Focus);
+    CHECK(steps[6].kind == StepKind::Form);
 }
 
 void TestClickChains() {
