@@ -100,63 +100,60 @@ struct Transfer {
     bool complete = false;
 };
 
+// Internet and file exceptions are the caller's (RunServiceExchange).
 void RunTransfer(Transfer& transfer, ExchangeProgress& progress) {
-    try {
-        fw::CInternetSession session;
-        std::unique_ptr<fw::CHttpFile> request = OpenServiceAddress(session, transfer.url);
-        progress.Tick();
-        if (!request)
-            return;
+    fw::CInternetSession session;
+    std::unique_ptr<fw::CHttpFile> request = OpenServiceAddress(session, transfer.url);
+    progress.Tick();
+    if (!request)
+        return;
 
-        DWORD status = 0;
-        request->QueryInfoStatusCode(status);
-        progress.Log(fw::FormatString(L"Http QueryInfoStatusCode:%ld", static_cast<long>(status)));
-        if (status >= HTTP_STATUS_BAD_REQUEST)
-            return;
+    DWORD status = 0;
+    request->QueryInfoStatusCode(status);
+    progress.Log(fw::FormatString(L"Http QueryInfoStatusCode:%ld", static_cast<long>(status)));
+    if (status >= HTTP_STATUS_BAD_REQUEST)
+        return;
 
-        std::wstring lengthText;
-        request->QueryInfo(HTTP_QUERY_CONTENT_LENGTH, lengthText);
-        long announced = AnnouncedLength(lengthText);
-        if (announced == kLengthOutsideDesign) {
-            progress.Log(L"ERROR!Content length out of range:" + lengthText + L",exit");
-            return;
-        }
-        progress.Log(fw::FormatString(L"Content length:%ld", announced));
-
-        long sizeBefore = MeasureCacheFile(transfer.cacheFile);
-        if (sizeBefore == announced) {
-            progress.Log(L"ERROR!Before download dwFileSize == dwToatlSize,exit");
-            return;
-        }
-
-        // No ranged request: the pass deleted the cache file, so the body is
-        // always wanted from its first byte.
-        AppendFile file(transfer.cacheFile);
-        if (!file.IsOpen())
-            return;
-        long received = 0;
-        char buffer[kChunkBytes];
-        for (;;) {
-            ZeroMemory(buffer, sizeof(buffer));
-            UINT read = request->Read(buffer, kChunkBytes);
-            if (read == 0)
-                break;
-            progress.Tick();
-            if (!progress.WhileWanted([&] { file.Write(buffer, read); }))
-                return;
-            received += static_cast<long>(read);
-            // A body longer than announced can never complete; stop before an
-            // endless one fills the disk (or the count wraps).
-            if (!IsWithinAnnouncedLength(sizeBefore, received, announced))
-                break;
-        }
-        file.Close();
-        request->Close();
-        transfer.announced = announced;
-        transfer.complete = IsDownloadComplete(sizeBefore, received, announced);
-    } catch (const fw::CException& e) {
-        progress.WhileWanted([&] { LogDownloadException(e); });
+    std::wstring lengthText;
+    request->QueryInfo(HTTP_QUERY_CONTENT_LENGTH, lengthText);
+    long announced = AnnouncedLength(lengthText);
+    if (announced == kLengthOutsideDesign) {
+        progress.Log(L"ERROR!Content length out of range:" + lengthText + L",exit");
+        return;
     }
+    progress.Log(fw::FormatString(L"Content length:%ld", announced));
+
+    long sizeBefore = MeasureCacheFile(transfer.cacheFile);
+    if (sizeBefore == announced) {
+        progress.Log(L"ERROR!Before download dwFileSize == dwToatlSize,exit");
+        return;
+    }
+
+    // No ranged request: the pass deleted the cache file, so the body is
+    // always wanted from its first byte.
+    AppendFile file(transfer.cacheFile);
+    if (!file.IsOpen())
+        return;
+    long received = 0;
+    char buffer[kChunkBytes];
+    for (;;) {
+        ZeroMemory(buffer, sizeof(buffer));
+        UINT read = request->Read(buffer, kChunkBytes);
+        if (read == 0)
+            break;
+        progress.Tick();
+        if (!progress.WhileWanted([&] { file.Write(buffer, read); }))
+            return;
+        received += static_cast<long>(read);
+        // A body longer than announced can never complete; stop before an
+        // endless one fills the disk (or the count wraps).
+        if (!IsWithinAnnouncedLength(sizeBefore, received, announced))
+            break;
+    }
+    file.Close();
+    request->Close();
+    transfer.announced = announced;
+    transfer.complete = IsDownloadComplete(sizeBefore, received, announced);
 }
 
 } // namespace
@@ -168,12 +165,8 @@ void CUpdateModule::DownloadUpdate(const std::wstring& url) {
     auto transfer = std::make_shared<Transfer>();
     transfer->url = url;
     transfer->cacheFile = cacheFile_;
-    if (!RunWatchedExchange([transfer](ExchangeProgress& p) { RunTransfer(*transfer, p); },
-                            kServiceQuietLimitMs)) {
-        LogDownloadException(fw::CInternetException(ERROR_INTERNET_TIMEOUT));
-        return;
-    }
-    if (!transfer->complete)
+    if (!RunServiceExchange([transfer](ExchangeProgress& p) { RunTransfer(*transfer, p); }) ||
+        !transfer->complete)
         return;
     WriteUpdateLog(fw::FormatString(L"Finish download,file size=%ld", transfer->announced));
     std::wstring digest;

@@ -34,6 +34,20 @@ std::unique_ptr<fw::CHttpFile> OpenServiceAddress(fw::CInternetSession& session,
     return request;
 }
 
+bool RunServiceExchange(std::function<void(ExchangeProgress&)> exchange) {
+    auto guarded = [exchange = std::move(exchange)](ExchangeProgress& progress) {
+        try {
+            exchange(progress);
+        } catch (const fw::CException& e) {
+            progress.WhileWanted([&] { LogDownloadException(e); });
+        }
+    };
+    if (RunWatchedExchange(guarded, kServiceQuietLimitMs))
+        return true;
+    LogDownloadException(fw::CInternetException(ERROR_INTERNET_TIMEOUT));
+    return false;
+}
+
 void LogDownloadException(const fw::CException& e) {
     wchar_t text[kMessageTextChars] = {};
     e.GetErrorMessage(text, kMessageTextChars);
@@ -122,41 +136,32 @@ bool CUpdateModule::CheckVersion(const std::wstring& base, const std::wstring& q
 std::wstring CUpdateModule::QueryServiceText() {
     auto reply = std::make_shared<std::wstring>();
     std::wstring address = checkAddress_;
-    auto exchange = [reply, address](ExchangeProgress& progress) {
-        try {
-            fw::CInternetSession session;
-            std::unique_ptr<fw::CHttpFile> request = OpenServiceAddress(session, address);
+    bool ended = RunServiceExchange([reply, address](ExchangeProgress& progress) {
+        fw::CInternetSession session;
+        std::unique_ptr<fw::CHttpFile> request = OpenServiceAddress(session, address);
+        progress.Tick();
+        if (!request)
+            return;
+
+        DWORD status = 0;
+        request->QueryInfoStatusCode(status);
+        progress.Log(fw::FormatString(L"Http QueryInfoStatusCode:%ld", static_cast<long>(status)));
+        if (status >= HTTP_STATUS_BAD_REQUEST)
+            return;
+
+        // Reads until the body ends or the buffer is full; never more than
+        // the buffer, however long the body.
+        std::string body(kReplyBufferBytes, '\0');
+        size_t filled = 0;
+        while (filled < body.size()) {
+            UINT read = request->Read(&body[filled], static_cast<UINT>(body.size() - filled));
+            if (read == 0)
+                break;
             progress.Tick();
-            if (!request)
-                return;
-
-            DWORD status = 0;
-            request->QueryInfoStatusCode(status);
-            progress.Log(
-                fw::FormatString(L"Http QueryInfoStatusCode:%ld", static_cast<long>(status)));
-            if (status >= HTTP_STATUS_BAD_REQUEST)
-                return;
-
-            // Reads until the body ends or the buffer is full; never more
-            // than the buffer, however long the body.
-            std::string body(kReplyBufferBytes, '\0');
-            size_t filled = 0;
-            while (filled < body.size()) {
-                UINT read = request->Read(&body[filled], static_cast<UINT>(body.size() - filled));
-                if (read == 0)
-                    break;
-                progress.Tick();
-                filled += read;
-            }
-            body.resize(filled);
-            *reply = fw::ToWide(ReplyFromBody(body), CP_THREAD_ACP);
-        } catch (const fw::CException& e) {
-            progress.WhileWanted([&] { LogDownloadException(e); });
+            filled += read;
         }
-    };
-    if (!RunWatchedExchange(exchange, kServiceQuietLimitMs)) {
-        LogDownloadException(fw::CInternetException(ERROR_INTERNET_TIMEOUT));
-        return std::wstring();
-    }
-    return *reply;
+        body.resize(filled);
+        *reply = fw::ToWide(ReplyFromBody(body));
+    });
+    return ended ? *reply : std::wstring();
 }

@@ -7,6 +7,8 @@
 #include <memory>
 #include <string>
 
+class ExchangeProgress;
+
 namespace fw {
 class CException;
 class CHttpFile;
@@ -75,6 +77,12 @@ constexpr unsigned long kServiceQuietLimitMs = 30000;
 // exception instead of holding the login; null as OpenURL answers it.
 std::unique_ptr<fw::CHttpFile> OpenServiceAddress(fw::CInternetSession& session,
                                                   const std::wstring& url);
+
+// Runs one exchange with the update service on a worker thread, bounded by
+// kServiceQuietLimitMs. Internet and file exceptions it raises, and a service
+// that goes quiet, are logged as LogDownloadException does. True when the
+// exchange ended by itself.
+bool RunServiceExchange(std::function<void(ExchangeProgress&)> exchange);
 
 // Writes "Try Download File Exception" and the exception's text (at most 254
 // characters) as two log lines.
