@@ -83,8 +83,13 @@ void CLanderLogin::PlacePopup(CLoginPopupDlg& popup) {
     GetWindowRect(m_hWnd, &panel);
     MoveWindow(window, panel.left + kPopupOffsetX, panel.top + kPopupOffsetY, kPopupWidth,
                kPopupHeight, TRUE);
-    if (!IsWindowVisible(window))
-        ShowWindow(window, SW_SHOW);
+    // The popup comes up with the panel, not before it: while the panel is
+    // still hidden (its first-run work may take a while) a popup alone would
+    // float on the desktop, and a window shown before its owner can stay
+    // stacked below it where the display does not follow the owner's order.
+    // The panel keeps the activation it has.
+    if (!IsWindowVisible(window) && IsWindowVisible(m_hWnd))
+        ShowWindow(window, SW_SHOWNA);
 }
 
 void CLanderLogin::AskExit() {

@@ -24,7 +24,7 @@ public:
     void SetGameUrl(std::wstring url) { gameUrl_ = std::move(url); }
 
     // Keeps the popup at (452, 200) from the panel's top-left, 700 x 460,
-    // and shows it.
+    // and shows it once the panel itself is shown.
     void PlacePopup(CLoginPopupDlg& popup);
 
     // "Exit?" in the program's own box; a confirmation ends the process at

@@ -48,13 +48,25 @@ def main():
     def login_page_shown():
         """The popup's browser control placed and shown: its page has loaded
         and stays for two seconds before it goes on to the game."""
-        return any(c.cls == "Shell Embedding" and c.visible and c.width > 0
-                   for popup in player.visible("") for c in player.children(popup))
+        return next((c for popup in player.visible("") for c in player.children(popup)
+                     if c.cls == "Shell Embedding" and c.visible and c.width > 0), None)
+
+    def light(path, x, y):
+        return float(subprocess.run(
+            ["convert", path, "-crop", "1x1+%d+%d" % (x, y), "-format", "%[fx:luma]", "info:"],
+            stdout=subprocess.PIPE, check=True).stdout) > 0.5
+
+    def page_over_panel(page):
+        """The stand-in's light page inside the popup, with the panel's dark
+        skin beside it."""
+        inside = (page.x + page.width // 2, page.y + page.height * 7 // 8)
+        beside = (page.x - 200, page.y + page.height // 2)
+        return lambda path: light(path, *inside) and not light(path, *beside)
 
     program = player.start(args.program)
     wait_for(player.login_panel, 90, "the login panel")
-    wait_for(login_page_shown, 30, "the login page")
-    shot("1-login-panel")
+    page = wait_for(login_page_shown, 30, "the login page")
+    shot("1-login-panel", page_over_panel(page))
     game = wait_for(player.shown_game_window, 90, "the maximised game window")
     maximised = rect(game)
     shot("2-game-window")

@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -28,6 +29,14 @@ const std::string kLoginPage = "page http://127.0.0.1:28080/showMiniIndex*\n";
 
 std::vector<int> g_exits;
 Urls g_reports;
+std::vector<HWND> g_shown;
+
+LRESULT CALLBACK RecordShows(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && sent->message == WM_SHOWWINDOW && sent->wParam)
+        g_shown.push_back(sent->hwnd);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
 
 LRESULT CALLBACK RecordReports(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                DWORD_PTR) {
@@ -119,10 +128,14 @@ TEST(LoginScreen, PageEndsTheRunWithTheGameAddress) {
     PanelRun run;
     RECT hidden{1, 1, 2, 2}, placed{}, panelAt{}, popupAt{};
     std::wstring firstReport;
+    HWND panelWindow = nullptr, popupWindow = nullptr, active = nullptr;
     run.step = [&](int tick) {
         placed = run.ControlRect();
         if (tick != 1)
             return;
+        panelWindow = run.panel.m_hWnd;
+        popupWindow = run.Popup();
+        active = GetActiveWindow();
         hidden = placed;
         firstReport = LastFormUrl;
         SetWindowSubclass(run.Popup(), RecordReports, 1, 0);
@@ -130,8 +143,18 @@ TEST(LoginScreen, PageEndsTheRunWithTheGameAddress) {
         GetWindowRect(run.panel.m_hWnd, &panelAt);
         GetWindowRect(run.Popup(), &popupAt);
     };
+    g_shown.clear();
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, RecordShows, nullptr, GetCurrentThreadId());
     run.Run();
+    UnhookWindowsHookEx(hook);
 
+    // The popup comes up after the panel and leaves the activation to it.
+    auto shownAt = [](HWND window) {
+        return std::find(g_shown.begin(), g_shown.end(), window) - g_shown.begin();
+    };
+    EXPECT_LT(shownAt(panelWindow), shownAt(popupWindow));
+    EXPECT_LT(shownAt(popupWindow), static_cast<std::ptrdiff_t>(g_shown.size()));
+    EXPECT_EQ(panelWindow, active);
     EXPECT_EQ(kGame, run.panel.GetGameUrl());
     EXPECT_EQ(L"http://127.0.0.1:28080/showMiniIndex", firstReport);
     EXPECT_EQ((Urls{L"http://127.0.0.1:28080/showMiniIndex/form.html", kCapitals, kGame}),
