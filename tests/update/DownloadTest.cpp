@@ -170,10 +170,19 @@ TEST_F(AgainstStandIn, BodyEndingEarlyOrRunningLongLeavesThePartialFileSilently)
                       L"Content length:5000"};
     EXPECT_EQ(expected, test::UpdateLogMessages());
     EXPECT_EQ(payload_.substr(0, 3000), test::ReadBytes(module.CacheFile()));
-    // A body longer than announced is not read on once it has passed the length.
+    // A body longer than announced is not read on once it has passed the
+    // length. The transport may itself end the body at the announced length;
+    // then those 100 bytes are a whole download, refused as no program.
     ServeDownload(", \"download_length\": 100");
     MakeModule().DownloadUpdate(DownloadAddress());
-    EXPECT_EQ(6u, test::UpdateLogMessages().size());
+    Lines log = test::UpdateLogMessages();
+    ASSERT_GE(log.size(), 6u);
+    EXPECT_EQ(L"Content length:100", log[5]);
+    if (log.size() != 6u) {
+        ASSERT_EQ(9u, log.size());
+        EXPECT_EQ(L"Finish download,file size=100", log[6]);
+        EXPECT_EQ(L"ERROR!Download file is not a Windows program,deleted", log[8]);
+    }
     EXPECT_GE(1024u, test::ReadBytes(module.CacheFile()).size());
     EXPECT_TRUE(handovers_.empty());
 }
