@@ -95,7 +95,9 @@ std::wstring RejectionOfDownload(const std::wstring& path) {
 // worker thread; complete is read by the pass once the worker has ended.
 struct Transfer {
     std::wstring url;
+    std::wstring cacheFolder;
     std::wstring cacheFile;
+    CUpdateModule::FreeSpaceQuery freeSpace;
     long announced = 0;
     bool complete = false;
 };
@@ -122,6 +124,17 @@ void RunTransfer(Transfer& transfer, ExchangeProgress& progress) {
         return;
     }
     progress.Log(fw::FormatString(L"Content length:%ld", announced));
+    progress.LimitTo(ExchangeTimeLimitMs(static_cast<uint64_t>(announced)));
+
+    // Checked before the cache file is even created. Room that cannot be
+    // measured is not a reason to refuse.
+    uint64_t freeBytes = 0;
+    if (transfer.freeSpace(transfer.cacheFolder, freeBytes) &&
+        LeavesTooLittleSpace(freeBytes, announced)) {
+        progress.Log(fw::FormatString(L"ERROR!Not enough disk space,%lu MB free,exit",
+                                      static_cast<unsigned long>(freeBytes / (1024 * 1024))));
+        return;
+    }
 
     long sizeBefore = MeasureCacheFile(transfer.cacheFile);
     if (sizeBefore == announced) {
@@ -164,7 +177,9 @@ void CUpdateModule::DownloadUpdate(const std::wstring& url) {
     WriteUpdateLog(L"ExcuUpdate,URL=" + url);
     auto transfer = std::make_shared<Transfer>();
     transfer->url = url;
+    transfer->cacheFolder = cacheFolder_;
     transfer->cacheFile = cacheFile_;
+    transfer->freeSpace = freeSpace_;
     if (!RunServiceExchange([transfer](ExchangeProgress& p) { RunTransfer(*transfer, p); }) ||
         !transfer->complete)
         return;

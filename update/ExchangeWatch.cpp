@@ -19,6 +19,16 @@ private:
     SRWLOCK& lock_;
 };
 
+// Delivers what other threads and programs have sent to this thread's
+// windows, and counts, for the system, as a look at the queue: a thread that
+// has not looked for five seconds makes its windows "Not responding". Posted
+// messages and input stay queued, so no click or key reaches the windows and
+// nothing of theirs runs but what a sender waits for.
+void AnswerSentMessages() {
+    MSG message;
+    PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+}
+
 struct Worker {
     std::function<void(ExchangeProgress&)> exchange;
     std::shared_ptr<ExchangeProgress> progress;
@@ -53,8 +63,10 @@ void ExchangeProgress::GiveUp() {
     givenUp_ = true;
 }
 
-bool RunWatchedExchange(std::function<void(ExchangeProgress&)> exchange, DWORD quietMs) {
+bool RunWatchedExchange(std::function<void(ExchangeProgress&)> exchange, DWORD quietMs,
+                        DWORD limitMs) {
     auto progress = std::make_shared<ExchangeProgress>();
+    progress->LimitTo(limitMs);
     auto* worker = new Worker{std::move(exchange), progress};
     fw::UniqueHandle thread(CreateThread(nullptr, 0, RunWorker, worker, 0, nullptr));
     if (!thread) {
@@ -62,13 +74,18 @@ bool RunWatchedExchange(std::function<void(ExchangeProgress&)> exchange, DWORD q
         RunWorker(worker);
         return true;
     }
+    HANDLE handle = thread.Get();
     unsigned seen = progress->Ticks();
-    DWORD quietSince = GetTickCount();
-    while (WaitForSingleObject(thread.Get(), kPollMs) == WAIT_TIMEOUT) {
+    DWORD started = GetTickCount();
+    DWORD quietSince = started;
+    while (MsgWaitForMultipleObjects(1, &handle, FALSE, kPollMs, QS_SENDMESSAGE) != WAIT_OBJECT_0) {
+        AnswerSentMessages();
+        DWORD now = GetTickCount();
         if (progress->Ticks() != seen) {
             seen = progress->Ticks();
-            quietSince = GetTickCount();
-        } else if (GetTickCount() - quietSince >= quietMs) {
+            quietSince = now;
+        }
+        if (now - quietSince >= quietMs || now - started >= progress->LimitMs()) {
             progress->GiveUp();
             return false;
         }

@@ -4,8 +4,17 @@
 // layer honours it (Wine's blocks in a read until the connection ends, and
 // closing the handle does not wake it), so the exchange runs on a worker
 // thread that the waiting thread gives up once it has made no progress for
-// a while. A worker given up on ends, whenever its call returns, without
+// a while, or once it has run longer than its time limit: a service that
+// sends a byte now and then is never quiet, yet must not hold the login for
+// ever. A worker given up on ends, whenever its call returns, without
 // writing anything more.
+//
+// The waiting thread is the user-interface thread. It looks at its message
+// queue while it waits, so that the system never takes its windows for hung
+// ("Not responding", a ghost window, an offer to close the program): it
+// delivers the messages that other threads and programs send to its windows
+// and wait on (broadcasts among them), and leaves everything posted, input
+// included, in the queue for the loop that runs after the exchange.
 #pragma once
 
 #include <windows.h>
@@ -22,6 +31,11 @@ public:
     void Tick() { ++ticks_; }
     unsigned Ticks() const { return ticks_; }
 
+    // How long the exchange may run in all, counted from its start; raised
+    // by the exchange once it knows how much is coming.
+    void LimitTo(DWORD ms) { limitMs_ = ms; }
+    DWORD LimitMs() const { return limitMs_; }
+
     // Writes one update-log line unless the waiter has given up.
     void Log(const std::wstring& message);
     // Runs step unless the waiter has given up; no line or file is touched
@@ -36,8 +50,11 @@ private:
     SRWLOCK lock_ = SRWLOCK_INIT;
     bool givenUp_ = false;
     std::atomic<unsigned> ticks_{0};
+    std::atomic<DWORD> limitMs_{INFINITE};
 };
 
 // Runs exchange on a worker thread and waits for it. True when it ended;
-// false when it went quietMs without a tick, after which it is given up.
-bool RunWatchedExchange(std::function<void(ExchangeProgress&)> exchange, DWORD quietMs);
+// false when it went quietMs without a tick or ran past its limit (limitMs
+// unless it raised it), after which it is given up.
+bool RunWatchedExchange(std::function<void(ExchangeProgress&)> exchange, DWORD quietMs,
+                        DWORD limitMs);

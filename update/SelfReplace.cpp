@@ -25,18 +25,25 @@ bool StartRelayProcess(const std::wstring& application, const std::wstring& comm
     BOOL started = CreateProcessW(application.c_str(), commandLine.empty() ? nullptr : line.data(),
                                   &processAttributes, &threadAttributes, FALSE,
                                   CREATE_DEFAULT_ERROR_MODE, nullptr, nullptr, &startup, &process);
+    if (!started)
+        return false;
     // The relay never waits for the processes it starts.
     fw::UniqueHandle processHandle(process.hProcess);
     fw::UniqueHandle threadHandle(process.hThread);
-    return started != FALSE;
+    return true;
 }
 
 void LaunchUpdater(const std::wstring& cacheFile, const std::wstring& installFile) {
-    StartRelayProcess(cacheFile, L"-d " + installFile);
-    // This runs inside a browser event with the login windows and the control
-    // still alive: end at once rather than run static destructors (which shut
-    // OLE down) under their feet.
-    ExitProcess(0);
+    if (StartRelayProcess(cacheFile, L"-d " + installFile)) {
+        // This runs inside a browser event with the login windows and the
+        // control still alive: end at once rather than run static destructors
+        // (which shut OLE down) under their feet.
+        ExitProcess(0);
+    }
+    DWORD error = GetLastError();
+    WriteUpdateLog(fw::FormatString(L"ERROR!Update program did not start,Error Code:%ld,deleted",
+                                    static_cast<long>(error)));
+    DeleteFileW(cacheFile.c_str());
 }
 
 namespace {

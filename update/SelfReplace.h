@@ -9,12 +9,16 @@
 
 // Starts application with commandLine (none when empty) the way both halves
 // of the relay do: default start-up block, inheritable security attributes,
-// no inherited handles, the default error mode. True when the process started.
+// no inherited handles, the default error mode. True when the process started;
+// otherwise the last error is the start's.
 bool StartRelayProcess(const std::wstring& application, const std::wstring& commandLine);
 
-// Starts cacheFile with "-d " followed by installFile, then ends the process
-// with exit code 0 whether or not the start succeeded.
-[[noreturn]] void LaunchUpdater(const std::wstring& cacheFile, const std::wstring& installFile);
+// Starts cacheFile with "-d " followed by installFile and ends the process
+// with exit code 0. When the system refuses the start (security software or a
+// policy that blocks programs in the cache folder, say), logs the error code,
+// deletes cacheFile and returns, so that the login goes on as when no update
+// was offered instead of the program vanishing at every start.
+void LaunchUpdater(const std::wstring& cacheFile, const std::wstring& installFile);
 
 // Copies the running executable over installPath, logs its digest and version,
 // starts it and ends the process with exit code 0. Returns only when the

@@ -20,6 +20,14 @@ namespace {
 const DWORD kConnectTimeoutMs = 5000;
 const UINT kMessageTextChars = 255;
 
+bool FreeBytesOnVolume(const std::wstring& folder, uint64_t& freeBytes) {
+    ULARGE_INTEGER available{};
+    if (!GetDiskFreeSpaceExW(folder.c_str(), &available, nullptr, nullptr))
+        return false;
+    freeBytes = available.QuadPart;
+    return true;
+}
+
 } // namespace
 
 std::unique_ptr<fw::CHttpFile> OpenServiceAddress(fw::CInternetSession& session,
@@ -42,7 +50,7 @@ bool RunServiceExchange(std::function<void(ExchangeProgress&)> exchange) {
             progress.WhileWanted([&] { LogDownloadException(e); });
         }
     };
-    if (RunWatchedExchange(guarded, kServiceQuietLimitMs))
+    if (RunWatchedExchange(guarded, kServiceQuietLimitMs, ExchangeTimeLimitMs(kReplyBufferBytes)))
         return true;
     LogDownloadException(fw::CInternetException(ERROR_INTERNET_TIMEOUT));
     return false;
@@ -105,12 +113,13 @@ CUpdateModule::CUpdateModule(const std::wstring& fileName, const std::wstring& d
 
 CUpdateModule::CUpdateModule(const std::wstring& fileName, const std::wstring& dataFolder,
                              Handover handover, const std::wstring& appData)
-    : dataFolder_(dataFolder), handover_(std::move(handover)) {
+    : dataFolder_(dataFolder), handover_(std::move(handover)), freeSpace_(FreeBytesOnVolume) {
     if (appData.empty())
         return;
     std::wstring cacheFolder = appData + L"\\cache";
     if (!fw::PathExists(cacheFolder))
         CreateDirectoryW(cacheFolder.c_str(), nullptr);
+    cacheFolder_ = cacheFolder + L"\\";
     cacheFile_ = cacheFolder + fileName;
     // Every pass starts without a partial download.
     if (fw::PathExists(cacheFile_))

@@ -3,6 +3,7 @@
 // hands over to the self-replacement relay.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -16,7 +17,7 @@ class CInternetSession;
 } // namespace fw
 
 // Runs one whole pass on the calling thread. Returns when no update was made;
-// a completed download ends the process.
+// a completed download whose program starts ends the process.
 void RunUpdatePass();
 
 // Deletes the log at logPath when it is larger than the bound; a log that
@@ -30,6 +31,8 @@ public:
     // the downloaded file and ends the process.
     using Handover =
         std::function<void(const std::wstring& cacheFile, const std::wstring& installFile)>;
+    // The bytes free to this user on the volume of folder; false when unknown.
+    using FreeSpaceQuery = std::function<bool(const std::wstring& folder, uint64_t& freeBytes)>;
 
     // fileName: the cache file's name with its leading separator;
     // dataFolder: the install folder below %APPDATA%, with both separators.
@@ -53,6 +56,9 @@ public:
     // Does nothing without a cache file.
     void DownloadUpdate(const std::wstring& url);
 
+    // Replaces the system's answer to how much room the cache folder has.
+    void SetFreeSpaceQuery(FreeSpaceQuery query) { freeSpace_ = std::move(query); }
+
     const std::wstring& CheckAddress() const { return checkAddress_; }
     const std::wstring& CacheFile() const { return cacheFile_; }
     const std::wstring& InstallFile() const { return installFile_; }
@@ -61,16 +67,14 @@ public:
 
 private:
     std::wstring checkAddress_;
+    std::wstring cacheFolder_;
     std::wstring cacheFile_;
     std::wstring installFile_;
     std::wstring dataFolder_;
     std::wstring reply_;
     Handover handover_;
+    FreeSpaceQuery freeSpace_;
 };
-
-// How long the update service may go without answering or sending data
-// before the check or the download gives it up.
-constexpr unsigned long kServiceQuietLimitMs = 30000;
 
 // Opens url on session with the connect and receive timeouts of every request
 // to the update service, so that a dead host or a stalled answer ends in an
@@ -79,9 +83,11 @@ std::unique_ptr<fw::CHttpFile> OpenServiceAddress(fw::CInternetSession& session,
                                                   const std::wstring& url);
 
 // Runs one exchange with the update service on a worker thread, bounded by
-// kServiceQuietLimitMs. Internet and file exceptions it raises, and a service
-// that goes quiet, are logged as LogDownloadException does. True when the
-// exchange ended by itself.
+// kServiceQuietLimitMs without data and, in all, by the time limit of a
+// 1 KiB answer, which the exchange raises once it knows how much is coming.
+// Internet and file exceptions it raises, and a service that goes quiet or
+// runs past its limit, are logged as LogDownloadException does. True when
+// the exchange ended by itself.
 bool RunServiceExchange(std::function<void(ExchangeProgress&)> exchange);
 
 // Writes "Try Download File Exception" and the exception's text (at most 254

@@ -51,6 +51,18 @@ bool UpdateLogTooLarge(uint64_t size) {
     return size > kUpdateLogLimitBytes;
 }
 
+uint32_t ExchangeTimeLimitMs(uint64_t bytes) {
+    // Announced lengths stay below 2 GiB, so the sum stays far below 2^32.
+    uint64_t transferMs = (bytes * 1000 + kSlowestServiceBytesPerSecond - 1) /
+                          kSlowestServiceBytesPerSecond;
+    return static_cast<uint32_t>(kServiceQuietLimitMs + transferMs);
+}
+
+bool LeavesTooLittleSpace(uint64_t freeBytes, long announced) {
+    uint64_t needed = static_cast<uint64_t>(announced < 0 ? 0 : announced) + kDiskReserveBytes;
+    return freeBytes < needed;
+}
+
 std::wstring LogLineText(const std::wstring& message) {
     std::wstring text = message;
     for (wchar_t& c : text) {

@@ -46,6 +46,25 @@ bool IsWithinAnnouncedLength(long sizeBefore, long received, long announced);
 
 bool UpdateLogTooLarge(uint64_t size);
 
+// How long the update service may go without answering or sending data
+// before the check or the download gives it up.
+constexpr uint32_t kServiceQuietLimitMs = 30000;
+
+// The slowest transfer still taken for a live one. A service that keeps
+// sending a byte now and then is never quiet for long, yet may never end.
+constexpr uint64_t kSlowestServiceBytesPerSecond = 16 * 1024;
+
+// How long an exchange that expects bytes may run in all: what they take at
+// the slowest live rate, plus the quiet limit for the answer to begin.
+uint32_t ExchangeTimeLimitMs(uint64_t bytes);
+
+// A download must leave at least this much free on the cache folder's
+// volume, so that the player's disk is never filled by an update.
+constexpr uint64_t kDiskReserveBytes = 64ull * 1024 * 1024;
+
+// True when announced more bytes would leave less than the reserve free.
+bool LeavesTooLittleSpace(uint64_t freeBytes, long announced);
+
 // What the update log writes of a message: every control character
 // (carriage returns and line feeds among them) as a space, so that a text
 // the service sent can never begin a line of its own.

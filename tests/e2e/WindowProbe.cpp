@@ -8,6 +8,8 @@
 //   key VK...           presses and releases each virtual key through the
 //                       input queue, so system-wide hotkeys fire
 //   command HWND ID     posts the button click WM_COMMAND of control ID
+//   hung HWND           1 when the system takes the window for hung ("Not
+//                       responding"), else 0
 //   reg ROOT KEY        the string values of a registry key (HKLM in its
 //                       64-bit view, or HKCU), one "name=data" line each
 // Text is written as UTF-8.
@@ -119,12 +121,14 @@ int wmain(int argc, wchar_t** argv) {
         int id = _wtoi(argv[3]);
         PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                      reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
+    } else if (verb == L"hung" && argc == 3) {
+        Print(IsHungAppWindow(ParseWindow(argv[2])) ? L"1" : L"0");
     } else if (verb == L"reg" && argc == 4) {
         return PrintRegistryValues(argv[2], argv[3]);
     } else {
         Print(L"usage: windows | children HWND | workarea | folder CSIDL | key VK... | command "
               L"HWND ID | "
-              L"reg HKLM|HKCU KEY");
+              L"hung HWND | reg HKLM|HKCU KEY");
         return 2;
     }
     return 0;

@@ -10,8 +10,10 @@ signed_update: a program signed by its publisher takes a newer build signed
 by the same publisher, also under a renewed certificate.
 hostile_update: the same signed program against a service that offers
 another publisher's build, an unsigned or altered one, the running file
-itself, a download that stalls, and a length past 2 GiB: each time the
-player keeps the installed program and reaches the game.
+itself, a download that stalls, one that trickles on past its time, a length
+past 2 GiB, and a build that the system refuses to start: each time the
+player keeps the installed program and reaches the game, and the login is
+never "Not responding" while it waits.
 """
 
 import hashlib
@@ -20,7 +22,7 @@ import shutil
 import time
 
 from journey import SEPARATOR, check, run_journeys, wait_for
-from signing import make_certificate, sign, tamper
+from signing import for_another_machine, make_certificate, sign, tamper
 
 DOWNLOAD = "/download/vrk_client.exe"
 
@@ -86,7 +88,9 @@ def signed_builds(player):
             "new": sign(new, at("new"), publisher),
             "renewed": sign(new, at("renewed"), renewed),
             "other": sign(new, at("other"), other),
-            "altered": tamper(sign(new, at("to-alter"), publisher), at("altered"))}
+            "altered": tamper(sign(new, at("to-alter"), publisher), at("altered")),
+            "unstartable": sign(for_another_machine(new, at("to-sign-foreign")),
+                                at("unstartable"), publisher)}
 
 
 def install_signed(player, builds):
@@ -121,6 +125,21 @@ def signed_update(player):
         player.end_all()
 
 
+def log_in_watching_the_wait(player):
+    """Logs in while the update waits on the service, and checks, 12 s into
+    the download, that the system does not take the login for hung."""
+    pages = player.game_pages_loaded()
+    downloads = lambda: [r["time"] for r in player.stand_in.records() if r["path"] == DOWNLOAD]
+    before = len(downloads())
+    player.start(player.installed)
+    panel = wait_for(player.login_panel, 60, "the login panel")
+    asked = wait_for(lambda: downloads()[before:], 60, "the download request")[0]
+    time.sleep(max(0, asked + 12 - time.time()))
+    check(not player.shown_game_window(pages), "the download ended before the check")
+    check(player.probe("hung", panel.handle) == ["0"], "the login is \"Not responding\"")
+    wait_for(lambda: player.shown_game_window(pages), 60, "the game window after the login")
+
+
 def hostile_update(player):
     builds = signed_builds(player)
     install_signed(player, builds)
@@ -138,31 +157,42 @@ def hostile_update(player):
          ["ERROR!Content length out of range:3000000000,exit"]),
         ("stalled", builds["new"], {"download_cut": 1000, "download_stall": 120},
          ["Try Download File Exception", "The request has timed out."]),
+        # 16 KiB in pieces 3 s apart: never 30 s quiet, but 96 s in all.
+        ("trickling", builds["new"], {"download_length": 16384, "download_cut": 16384,
+                                      "download_trickle": {"bytes": 512, "every": 3}},
+         ["Try Download File Exception", "The request has timed out."]),
+        ("refused start", builds["unstartable"], {},
+         ["Finish download,file md5=" + md5(builds["unstartable"]),
+          "ERROR!Update program did not start,Error Code:193,deleted"]),
     ]
     for name, served, extra, last in cases:
         if os.path.exists(player.update_log):
             os.remove(player.update_log)
         checks_before = len(version_checks(player))
         offer(player, served, **extra)
-        player.log_in(player.installed)
+        if name == "trickling":
+            log_in_watching_the_wait(player)
+        else:
+            player.log_in(player.installed)
         reached_game = time.time()
         messages = player.update_messages()
         check(messages[-len(last):] == last and "ExcuUpdate,URL=" + player.base + DOWNLOAD
               in messages, "%s: update log %r does not end with %r" % (name, messages, last))
         check(open(player.installed, "rb").read() == installed,
               "%s: the installed program changed" % name)
-        # A stalled download leaves what arrived (Wine's reads may hold back
-        # a last part chunk); every refused one leaves nothing.
+        # A stalled or trickling download leaves what arrived (Wine's reads
+        # may hold back a last part chunk); every refused one leaves nothing.
         size = os.path.getsize(cache) if os.path.exists(cache) else None
-        check(size is not None and size <= 1000 if name == "stalled" else size is None,
+        cut = extra.get("download_cut")
+        check(size is not None and size <= cut if cut else size is None,
               "%s: the cache file holds %r bytes" % (name, size))
         time.sleep(3)
         check(len(version_checks(player)) == checks_before + 1,
               "%s: %d version checks" % (name, len(version_checks(player)) - checks_before))
-        if name == "stalled":
+        if cut:
             asked = [r["time"] for r in player.stand_in.records() if r["path"] == DOWNLOAD][-1]
-            check(reached_game - asked < 60, "the stalled download held the login for %.0f s"
-                  % (reached_game - asked))
+            check(reached_game - asked < 60, "%s: the download held the login for %.0f s"
+                  % (name, reached_game - asked))
         player.end_all()
 
 

@@ -42,3 +42,15 @@ def tamper(source, target):
     with open(target, "wb") as f:
         f.write(data)
     return target
+
+
+def for_another_machine(source, target):
+    """source marked as a program for a processor this system cannot run
+    (ARM64), so that starting it fails as a blocked start does on Windows;
+    its version resource still reads."""
+    data = bytearray(open(source, "rb").read())
+    pe = struct.unpack_from("<I", data, 0x3C)[0]
+    struct.pack_into("<H", data, pe + 4, 0xAA64)
+    with open(target, "wb") as f:
+        f.write(data)
+    return target

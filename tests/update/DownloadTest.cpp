@@ -263,4 +263,29 @@ TEST_F(AgainstStandIn, CacheFileHeldElsewhereStopsBeforeTheTransfer) {
     EXPECT_TRUE(handovers_.empty());
 }
 
+TEST_F(AgainstStandIn, DownloadThatWouldLeaveTooLittleRoomWritesNothing) {
+    ServeDownload("");
+    const uint64_t reserve = 64ull * 1024 * 1024;
+    for (uint64_t freeBytes : {reserve + 4999, reserve + 5000}) {
+        test::RemoveTree(UpdateLogPath());
+        CUpdateModule module = MakeModule();
+        std::wstring askedFor;
+        module.SetFreeSpaceQuery([&](const std::wstring& folder, uint64_t& bytes) {
+            askedFor = folder;
+            bytes = freeBytes;
+            return true;
+        });
+        module.DownloadUpdate(DownloadAddress());
+        EXPECT_EQ(test::AppDataFolder() + L"\\cache\\", askedFor);
+        Lines log = test::UpdateLogMessages();
+        ASSERT_LE(4u, log.size());
+        // With room for it the body arrives (and is refused as no program).
+        EXPECT_EQ(freeBytes < reserve + 5000 ? L"ERROR!Not enough disk space,64 MB free,exit"
+                                             : L"Finish download,file size=5000",
+                  log[3]);
+        EXPECT_FALSE(test::FileExists(module.CacheFile()));
+    }
+    EXPECT_TRUE(handovers_.empty());
+}
+
 } // namespace

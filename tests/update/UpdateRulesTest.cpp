@@ -78,4 +78,18 @@ TEST(UpdateLogText, ControlCharactersCannotStartLinesOfTheirOwn) {
     EXPECT_EQ(L"http://127.0.0.1/下载/新.exe?a=%d", LogLineText(L"http://127.0.0.1/下载/新.exe?a=%d"));
 }
 
+TEST(ExchangeBounds, WholeExchangeAndDiskReserve) {
+    // The quiet limit, plus the announced bytes at 16 KiB/s, rounded up.
+    EXPECT_EQ(30000u, ExchangeTimeLimitMs(0));
+    EXPECT_EQ(30063u, ExchangeTimeLimitMs(kReplyBufferBytes));
+    EXPECT_EQ(31000u, ExchangeTimeLimitMs(16384));
+    EXPECT_EQ(30000u + 131072000u, ExchangeTimeLimitMs(0x80000000ull));
+
+    const uint64_t reserve = 64ull * 1024 * 1024;
+    EXPECT_FALSE(LeavesTooLittleSpace(reserve + 5000, 5000));
+    EXPECT_TRUE(LeavesTooLittleSpace(reserve + 4999, 5000));
+    EXPECT_TRUE(LeavesTooLittleSpace(0, 0));
+    EXPECT_FALSE(LeavesTooLittleSpace(UINT64_MAX, 0x7FFFFFFF));
+}
+
 } // namespace

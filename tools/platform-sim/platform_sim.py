@@ -38,6 +38,7 @@ DEFAULTS = {
     "download_length_delta": 16,
     "download_cut": None,
     "download_stall": 0,
+    "download_trickle": None,
     "login_status": 200,
     "login_redirect": "meta",
     "game_url": "{base}/play_gamecode?g=vrk&user={user}",
@@ -94,6 +95,13 @@ def validate(config):
     stall = config["download_stall"]
     if not ((_is_int(stall) or isinstance(stall, float)) and stall >= 0):
         raise ConfigError("download_stall must be a number of seconds")
+    trickle = config["download_trickle"]
+    if trickle is not None and not (
+            isinstance(trickle, dict) and set(trickle) == {"bytes", "every"}
+            and _is_int(trickle["bytes"]) and trickle["bytes"] > 0
+            and (_is_int(trickle["every"]) or isinstance(trickle["every"], float))
+            and trickle["every"] >= 0):
+        raise ConfigError('download_trickle must be null or {"bytes": N > 0, "every": seconds}')
     if config["login_redirect"] not in REDIRECT_MODES:
         raise ConfigError("login_redirect must be one of %s" % ", ".join(REDIRECT_MODES))
 
@@ -330,7 +338,17 @@ class PlatformHandler(BaseHTTPRequestHandler):
             self.send_header("Content-Length", str(length))
         self.send_header("Connection", "close")
         self.end_headers()
-        self.wfile.write(payload)
+        trickle = config["download_trickle"]
+        if trickle:
+            # A service that never falls quiet for long, yet never ends in time.
+            step = trickle["bytes"]
+            for start in range(0, len(payload), step):
+                if start:
+                    time.sleep(trickle["every"])
+                self.wfile.write(payload[start:start + step])
+                self.wfile.flush()
+        else:
+            self.wfile.write(payload)
         if config["download_stall"]:
             # The connection stays open and silent, as a stalled service's does.
             self.wfile.flush()

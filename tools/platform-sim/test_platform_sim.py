@@ -145,6 +145,16 @@ class PlatformSimTest(unittest.TestCase):
         self.assertGreaterEqual(time.monotonic() - started, 1.5)
         self.assertEqual(body, self.exe_bytes[:1000])
 
+    def test_download_trickle_sends_pieces_apart(self):
+        self.configure(download_cut=1000, download_trickle={"bytes": 400, "every": 0.5})
+        started = time.monotonic()
+        _, headers, body = fetch(self.port, DOWNLOAD)
+        self.assertGreaterEqual(time.monotonic() - started, 1.0)
+        self.assertEqual(headers["content-length"], str(len(self.exe_bytes)))
+        self.assertEqual(body, self.exe_bytes[:1000])
+        self.configure(download_trickle={"bytes": 0, "every": 1})
+        self.assertEqual(fetch(self.port, DOWNLOAD)[0], 500)
+
     def test_error_statuses(self):
         self.configure(version_status=404, download_status=500)
         self.assertEqual(fetch(self.port, VERSION_QUERY + "1")[0], 404)
