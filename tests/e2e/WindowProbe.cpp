@@ -8,14 +8,16 @@
 //   key VK...           presses and releases each virtual key through the
 //                       input queue, so system-wide hotkeys fire
 //   command HWND ID     posts the button click WM_COMMAND of control ID
-//   reg ROOT KEY        the string values of a registry key (HKLM in its
-//                       64-bit view, or HKCU), one "name=data" line each
+//   reg ROOT KEY        the string and number (REG_DWORD, in decimal) values
+//                       of a registry key (HKLM in its 64-bit view, or
+//                       HKCU), one "name=data" line each
 // Text is written as UTF-8.
 #include <windows.h>
 
 #include <shlobj.h>
 
 #include <cstdio>
+#include <cstring>
 #include <cwchar>
 #include <string>
 #include <vector>
@@ -86,6 +88,10 @@ int PrintRegistryValues(const wchar_t* root, const wchar_t* path) {
         }
         if (type == REG_SZ) {
             Print(std::wstring(name) + L"=" + data);
+        } else if (type == REG_DWORD && dataSize == sizeof(DWORD)) {
+            DWORD number = 0;
+            memcpy(&number, data, sizeof(number));
+            Print(std::wstring(name) + L"=" + std::to_wstring(number));
         }
     }
     RegCloseKey(key);
