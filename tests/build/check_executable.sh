@@ -19,25 +19,18 @@ while read -r dll; do
   [[ ${dll,,} =~ $system_dlls ]] || fail "imports non-system DLL $dll"
 done < <(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers")
 
-# The application manifest, resource type 24 (0x18) id 1: its bytes are
-# found from the leaf that objdump lists under that type and id.
-leaf=$(sed -n '/Entry: ID: 0x000018,/,/Leaf:/p' <<<"$headers")
-grep -q 'Entry: ID: 0x000001,' <<<"$leaf" || fail "no manifest resource of id 1"
-read -r address size < <(sed -n 's/.*Leaf: Addr: \(0x[0-9a-f]*\), Size: \(0x[0-9a-f]*\).*/\1 \2/p' <<<"$leaf")
-base=0x$(sed -n 's/^ImageBase[[:space:]]*//p' <<<"$headers")
-start=$((base + address))
-manifest=$(i686-w64-mingw32-objdump -s -j .rsrc --start-address=$start \
-  --stop-address=$((start + size)) "$exe" |
-  awk '/^ [0-9a-f]+ / { n = split(substr($0, 1, index($0, "  ") - 1), f, " ")
-                        for (i = 2; i <= n; i++) printf "%s", f[i] }' | xxd -r -p | tr -s ' \n' ' ')
-has() { grep -qF "$1" <<<"$manifest" || fail "the manifest lacks $1"; }
-has '<requestedExecutionLevel level="asInvoker" uiAccess="false"/>'
-has 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"'
-for os in 35138b9a-5d96-4fbd-8e2d-a2440225f93a 4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38 \
-          1f676c76-80e1-4239-95bb-83d0f6d0da78 8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a; do
-  has "<supportedOS Id=\"{$os}\"/>"
+# The application manifest: resource type 24 (0x18) with id 1, whose UTF-8
+# text is the only place of these parts in the file.
+sed -n '/Entry: ID: 0x000018,/,/Leaf:/p' <<<"$headers" | grep -q 'Entry: ID: 0x000001,' ||
+  fail "no manifest resource of id 1"
+text=$(i686-w64-mingw32-strings -a -n 8 "$exe" | tr -s ' \n' ' ')
+# The supported systems: Windows 7, 8, 8.1 and 10/11.
+for part in '<requestedExecutionLevel level="asInvoker" uiAccess="false"/>' \
+    'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' '>false</dpiAware>' \
+    35138b9a-5d96-4fbd-8e2d-a2440225f93a 4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38 \
+    1f676c76-80e1-4239-95bb-83d0f6d0da78 8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a; do
+  grep -qF -- "$part" <<<"$text" || fail "the manifest lacks $part"
 done
-has '<dpiAware xmlns="http://schemas.microsoft.com/SMI/2005/WindowsSettings">false</dpiAware>'
 
 # FileVersion is stored as UTF-16 in the version resource.
 utf16=$(printf '%s' "$version" | iconv -f ascii -t utf-16le | od -An -tx1 | tr -d ' \n')

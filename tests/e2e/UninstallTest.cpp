@@ -43,6 +43,9 @@ TEST(Uninstall, RelayRemovesTheInstallationOnlyWhenConfirmed) {
     RunFirstStartSetup();
     RunFirstStartSetup(RefuseMachineList);
     std::wstring installed = GetDataDir() + L"uninstall_tests.exe";
+    EXPECT_EQ(installed, test::RegistryString(HKEY_CURRENT_USER, kEntry, L"DisplayIcon"));
+    EXPECT_EQ(installed + L" -u",
+              test::RegistryString(HKEY_CURRENT_USER, kEntry, L"UninstallString"));
     ASSERT_TRUE(CopyFileW(L"Z:" LANDER_PROGRAM_EXE, installed.c_str(), FALSE));
     std::wstring appData = fw::ShellFolderPath(CSIDL_APPDATA);
     std::wstring menu = fw::ShellFolderPath(CSIDL_PROGRAMS) + L"\\Morvane";

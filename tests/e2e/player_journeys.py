@@ -27,15 +27,10 @@ FEATURES = "Software\\Microsoft\\Internet Explorer\\Main\\FeatureControl\\"
 ENGINE = {"FEATURE_BROWSER_EMULATION": "11001", "FEATURE_GPU_RENDERING": "1"}
 
 
-def set_number(key, name, value):
-    subprocess.run(["wine", "reg", "add", "HKCU\\" + key, "/v", name, "/t", "REG_DWORD",
-                    "/d", str(value), "/f"], stdout=subprocess.DEVNULL, check=True)
-
-
-def plant_other_engine_values():
-    """Another program's values, which the program must leave alone."""
+def plant_engine_values(name, value):
     for feature in ENGINE:
-        set_number(FEATURES + feature, "other.exe", 7000)
+        subprocess.run(["wine", "reg", "add", "HKCU\\" + FEATURES + feature, "/v", name, "/t",
+                        "REG_DWORD", "/d", str(value), "/f"], stdout=subprocess.DEVNULL, check=True)
 
 
 def engine_values(player):
@@ -56,13 +51,12 @@ def link_holds(link, text):
 
 def first_start(player):
     player.stand_in.start()
-    plant_other_engine_values()
-    set_number(FEATURES + "FEATURE_BROWSER_EMULATION", "Lander_Q7.exe", 7000)
+    # Another program's values stay; the program's own wrong ones are set right.
+    plant_engine_values("other.exe", 7000)
+    plant_engine_values("Lander_Q7.exe", 7000)
     game = player.log_in(player.download_program())
-    engine = {feature: {"Lander_Q7.exe": value, "other.exe": "7000"}
-              for feature, value in ENGINE.items()}
-    check(engine_values(player) == engine,
-          "page engine values %r, expected %r" % (engine_values(player), engine))
+    engine = {f: {"Lander_Q7.exe": value, "other.exe": "7000"} for f, value in ENGINE.items()}
+    check(engine_values(player) == engine, "page engine values %r" % engine_values(player))
 
     check(open(player.installed, "rb").read() == open(player.args.program, "rb").read(),
           "the installed copy is not the downloaded program")
@@ -173,10 +167,10 @@ def in_game(player):
 
 def uninstall(player):
     player.stand_in.start()
-    plant_other_engine_values()
+    plant_engine_values("other.exe", 7000)
     player.log_in(player.download_program())
     check(all("Lander_Q7.exe" in values for values in engine_values(player).values()),
-          "no page engine values after the start: %r" % engine_values(player))
+          "no page engine values after the start")
     links = shortcuts(player)
     command = player.registry("HKLM", UNINSTALL_KEY)["UninstallString"]
     check(command.endswith(" -u"), "uninstall command %r" % command)
@@ -205,7 +199,7 @@ def uninstall(player):
     check(not player.registry("HKLM", UNINSTALL_KEY), "the uninstall entry stayed")
     check(player.registry("HKCU", PROFILE_KEY).get("UninstallString") == command,
           "the profile values went")
-    check(engine_values(player) == {feature: {"other.exe": "7000"} for feature in ENGINE},
+    check(engine_values(player) == {f: {"other.exe": "7000"} for f in ENGINE},
           "page engine values after the uninstall: %r" % engine_values(player))
     trash = os.path.join(player.work, "trash", "Trash", "files")
     check(os.path.isfile(os.path.join(trash, "res", "systemset.ini")),
