@@ -1,5 +1,6 @@
 #include "app/LanderApp.h"
 
+#include "app/BrowserEngineMode.h"
 #include "app/CommandLine.h"
 #include "app/Uninstall.h"
 #include "framework/Exceptions.h"
@@ -67,6 +68,11 @@ void CLander_Q7App::TryFinishUpdate(const std::wstring& installPath) {
 }
 
 BOOL CLander_Q7App::StartNormally(const std::wstring& commandLine) {
+    // Both roles that show pages (the login and game windows, the frame) go
+    // through here before their first browser control, also a failed update
+    // that falls back to a normal start; the uninstall roles and a successful
+    // update relay show no page and leave the user's keys alone.
+    EnsureBrowserEngineMode();
     NormalStartArgs args = ParseNormalStart(commandLine);
     if (args.frameHandle != 0) {
         HWND host = reinterpret_cast<HWND>(static_cast<INT_PTR>(args.frameHandle));

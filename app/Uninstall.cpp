@@ -1,5 +1,6 @@
 #include "app/Uninstall.h"
 
+#include "app/BrowserEngineMode.h"
 #include "app/ShellRemoval.h"
 #include "app/UninstallPaths.h"
 #include "framework/FileCompare.h"
@@ -22,13 +23,13 @@ void RecycleAndNotify(const std::wstring& path) {
     NotifyShellRemoved(notified);
 }
 
-// The system's list of installed programs would otherwise keep an entry whose
-// uninstall command starts a deleted file. An entry that names another
+// The list of installed programs under root would otherwise keep an entry
+// whose uninstall command starts a deleted file. An entry that names another
 // installed file belongs to that installation and stays.
-void RemoveUninstallEntry(const std::wstring& installedPath) {
+void RemoveUninstallEntry(HKEY root, const std::wstring& installedPath) {
     HKEY raw = nullptr;
     const REGSAM access = KEY_ALL_ACCESS | KEY_WOW64_64KEY;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kUninstallKey, 0, access, &raw) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(root, kUninstallKey, 0, access, &raw) != ERROR_SUCCESS)
         return;
     fw::UniqueRegKey uninstall(raw);
     std::wstring entryName = fw::LoadResString(IDS_UNINSTALL_DISPLAY_NAME);
@@ -96,5 +97,7 @@ void UninstallRemove(const std::wstring& commandLine) {
         if (!folder->empty() && IsDirEmpty(*folder))
             RecycleAndNotify(*folder);
 
-    RemoveUninstallEntry(installed);
+    RemoveBrowserEngineMode(installed.substr(installed.rfind(L'\\') + 1));
+    RemoveUninstallEntry(HKEY_CURRENT_USER, installed);
+    RemoveUninstallEntry(HKEY_LOCAL_MACHINE, installed);
 }

@@ -6,9 +6,10 @@
 #include <cstddef>
 #include <string>
 
-// The system's list of installed programs, under HKEY_LOCAL_MACHINE. The
-// first run writes the program's entry there and the uninstall removes it,
-// both in the 64-bit view.
+// The system's list of installed programs, under HKEY_LOCAL_MACHINE, and
+// the current user's own list at the same path under HKEY_CURRENT_USER. The
+// first run writes the program's entry in one of them and the uninstall
+// removes it, both in the 64-bit view.
 inline constexpr wchar_t kUninstallKey[] =
     L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 

@@ -7,6 +7,7 @@
 #include "framework/Strings.h"
 #include "framework/WinApp.h"
 #include "login/DefaultFiles.h"
+#include "login/InstalledCopy.h"
 #include "login/ShellLink.h"
 #include "login/VersionNumber.h"
 #include "resources/resource.h"
@@ -37,26 +38,49 @@ void SetStringValue(HKEY key, const wchar_t* name, const std::wstring& data) {
                    static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
 }
 
-// The system's list of installed programs. A key that already exists keeps
-// its values, whoever wrote them.
-void RegisterWithSystem(const std::wstring& keyName, const InstallEntry& entry) {
-    HKEY raw = nullptr;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kUninstallKey, 0, kUninstallAccess, &raw) !=
-        ERROR_SUCCESS)
-        return;
-    fw::UniqueRegKey uninstall(raw);
+// An entry of a list of installed programs, below its open list key, with
+// an icon when one is given. A key that already exists keeps its values,
+// whoever wrote them. True when the entry exists afterwards.
+bool RegisterEntry(HKEY list, const std::wstring& keyName, const InstallEntry& entry,
+                   const std::wstring& icon = std::wstring()) {
     DWORD disposition = 0;
-    raw = nullptr;
-    if (RegCreateKeyExW(uninstall.Get(), keyName.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+    HKEY raw = nullptr;
+    if (RegCreateKeyExW(list, keyName.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                         kUninstallAccess, nullptr, &raw, &disposition) != ERROR_SUCCESS)
-        return;
+        return false;
     fw::UniqueRegKey program(raw);
     if (disposition != REG_CREATED_NEW_KEY)
-        return;
+        return true;
     SetStringValue(program.Get(), L"Path", entry.path);
     SetStringValue(program.Get(), L"DisplayName", entry.displayName);
     SetStringValue(program.Get(), L"Publisher", entry.publisher);
     SetStringValue(program.Get(), L"UninstallString", entry.uninstallString);
+    if (!icon.empty())
+        SetStringValue(program.Get(), L"DisplayIcon", icon);
+    return true;
+}
+
+// The system's list of installed programs for every user. True when it holds
+// the program's entry, found or created.
+bool RegisterWithSystem(const std::wstring& keyName, const InstallEntry& entry,
+                        MachineUninstallOpen openMachineKey) {
+    HKEY raw = nullptr;
+    if (openMachineKey(kUninstallAccess, &raw) != ERROR_SUCCESS)
+        return false;
+    fw::UniqueRegKey uninstall(raw);
+    return RegisterEntry(uninstall.Get(), keyName, entry);
+}
+
+// The current user's own list, which the system shows beside the machine's
+// to that user: the place for a player whom Windows does not let write the
+// machine's list. The installed copy is its icon.
+void RegisterWithUser(const std::wstring& keyName, const InstallEntry& entry) {
+    HKEY raw = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, kUninstallKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        kUninstallAccess, nullptr, &raw, nullptr) != ERROR_SUCCESS)
+        return;
+    fw::UniqueRegKey uninstall(raw);
+    RegisterEntry(uninstall.Get(), keyName, entry, entry.path);
 }
 
 void RegisterInProfile(const std::wstring& section, const InstallEntry& entry) {
@@ -100,7 +124,11 @@ void CreateShortcuts(const std::wstring& installed) {
 
 } // namespace
 
-void RunFirstStartSetup() {
+LONG OpenMachineUninstallKey(REGSAM access, HKEY* key) {
+    return RegOpenKeyExW(HKEY_LOCAL_MACHINE, kUninstallKey, 0, access, key);
+}
+
+void RunFirstStartSetup(MachineUninstallOpen openMachineKey) {
     // Without the player's profile folder there is nowhere to install to.
     std::wstring dataDir = GetDataDir();
     if (dataDir.empty())
@@ -121,12 +149,13 @@ void RunFirstStartSetup() {
     InstallEntry entry{installed, fw::LoadResString(IDS_GAME_NAME),
                        fw::LoadResString(IDS_SHORTCUT_PLATFORM_NAME), installed + L" -u"};
     std::wstring entryName = fw::LoadResString(IDS_UNINSTALL_DISPLAY_NAME);
-    RegisterWithSystem(entryName, entry);
+    if (!RegisterWithSystem(entryName, entry, openMachineKey))
+        RegisterWithUser(entryName, entry);
     RegisterInProfile(entryName, entry);
 
     if (installedVersion != 0 && installedVersion >= runningVersion)
         return;
-    CopyFileW(running.c_str(), installed.c_str(), FALSE);
+    ReplaceInstalledCopy(running, installed);
     if (_wtoi(ReadSetting(L"Start", L"firststart", L"0").c_str()) != 0) {
         std::wstring pingAddress = fw::LoadResString(IDS_FIRST_START_PING);
         if (!pingAddress.empty())

@@ -16,8 +16,14 @@ namespace {
 const wchar_t kEntry[] =
     L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Morvane《Vorrak》";
 
-bool EntryExists() {
-    return test::RegistryString(HKEY_LOCAL_MACHINE, kEntry, L"Path") != L"<missing>";
+bool EntryExists(HKEY root = HKEY_LOCAL_MACHINE) {
+    return test::RegistryString(root, kEntry, L"Path") != L"<missing>";
+}
+
+// Windows refuses a standard user write access to the machine's list of
+// installed programs: the first run lists the program in the user's own.
+LONG RefuseMachineList(REGSAM, HKEY*) {
+    return ERROR_ACCESS_DENIED;
 }
 
 // Runs the registered command and answers its question with button.
@@ -35,7 +41,11 @@ TEST(Uninstall, RelayRemovesTheInstallationOnlyWhenConfirmed) {
     fw::CWinApp app;
     app.SetRegistryKey(L"应用程序向导生成的本地应用程序");
     RunFirstStartSetup();
+    RunFirstStartSetup(RefuseMachineList);
     std::wstring installed = GetDataDir() + L"uninstall_tests.exe";
+    EXPECT_EQ(installed, test::RegistryString(HKEY_CURRENT_USER, kEntry, L"DisplayIcon"));
+    EXPECT_EQ(installed + L" -u",
+              test::RegistryString(HKEY_CURRENT_USER, kEntry, L"UninstallString"));
     ASSERT_TRUE(CopyFileW(L"Z:" LANDER_PROGRAM_EXE, installed.c_str(), FALSE));
     std::wstring appData = fw::ShellFolderPath(CSIDL_APPDATA);
     std::wstring menu = fw::ShellFolderPath(CSIDL_PROGRAMS) + L"\\Morvane";
@@ -86,13 +96,14 @@ TEST(Uninstall, RelayRemovesTheInstallationOnlyWhenConfirmed) {
             left += test::FileExists(path) ? '1' : '0';
     }
     EXPECT_EQ("111111111111111000", left);
-    EXPECT_TRUE(test::FileExists(installed) && EntryExists());
+    EXPECT_TRUE(test::FileExists(installed) && EntryExists() && EntryExists(HKEY_CURRENT_USER));
 
     RunFirstStartSetup();
     test::WriteBytes(menu + L"\\Other.lnk", "another program's shortcut");
     RunRegisteredUninstall(IDOK);
     // The entry goes last.
     EXPECT_TRUE(test::PumpUntil([] { return !EntryExists(); }, 20000));
+    EXPECT_FALSE(EntryExists(HKEY_CURRENT_USER));
     for (const std::wstring& path : ours)
         EXPECT_FALSE(test::FileExists(path)) << path;
     EXPECT_FALSE(test::FileExists(GetDataDir() + L"res") || test::FileExists(menu + L"\\Vorrak"));

@@ -10,14 +10,16 @@
 //   command HWND ID     posts the button click WM_COMMAND of control ID
 //   hung HWND           1 when the system takes the window for hung ("Not
 //                       responding"), else 0
-//   reg ROOT KEY        the string values of a registry key (HKLM in its
-//                       64-bit view, or HKCU), one "name=data" line each
+//   reg ROOT KEY        the string and number (REG_DWORD, in decimal) values
+//                       of a registry key (HKLM in its 64-bit view, or
+//                       HKCU), one "name=data" line each
 // Text is written as UTF-8.
 #include <windows.h>
 
 #include <shlobj.h>
 
 #include <cstdio>
+#include <cstring>
 #include <cwchar>
 #include <string>
 #include <vector>
@@ -88,6 +90,10 @@ int PrintRegistryValues(const wchar_t* root, const wchar_t* path) {
         }
         if (type == REG_SZ) {
             Print(std::wstring(name) + L"=" + data);
+        } else if (type == REG_DWORD && dataSize == sizeof(DWORD)) {
+            DWORD number = 0;
+            memcpy(&number, data, sizeof(number));
+            Print(std::wstring(name) + L"=" + std::to_wstring(number));
         }
     }
     RegCloseKey(key);

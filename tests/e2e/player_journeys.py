@@ -1,16 +1,19 @@
 #!/usr/bin/env python3
 """A player's journeys through the whole program under Wine, with real processes.
 
-first_start: the program started from a download folder installs itself,
-checks its version, logs in and opens the game maximised with its tray icon.
+first_start: the program started from a download folder sets its page
+engine, installs itself, checks its version, logs in and opens the game
+maximised with its tray icon.
 in_game: the hotkeys, refresh, cache clearing, change server and the exit
-question. uninstall: the command of the uninstall entry, both stages.
+question. uninstall: the command of the uninstall entry, both stages, and the
+page engine values.
 faults: the update service down or broken, broken settings, a read-only data
 folder and a locked installed file; the program keeps working each time.
 """
 
 import os
 import stat
+import subprocess
 import time
 
 from journey import SEPARATOR, TITLE, check, run_journeys, wait_for
@@ -19,6 +22,19 @@ VK_F5, VK_F10, VK_F11 = 0x74, 0x79, 0x7A
 CSIDL_PROGRAMS, CSIDL_DESKTOP, CSIDL_INTERNET_CACHE = 0x02, 0x10, 0x20
 UNINSTALL_KEY = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Morvane《Vorrak》"
 PROFILE_KEY = "Software\\应用程序向导生成的本地应用程序\\Lander_Q7\\Morvane《Vorrak》"
+FEATURES = "Software\\Microsoft\\Internet Explorer\\Main\\FeatureControl\\"
+# The page engine's values the program keeps under its file name.
+ENGINE = {"FEATURE_BROWSER_EMULATION": "11001", "FEATURE_GPU_RENDERING": "1"}
+
+
+def plant_engine_values(name, value):
+    for feature in ENGINE:
+        subprocess.run(["wine", "reg", "add", "HKCU\\" + FEATURES + feature, "/v", name, "/t",
+                        "REG_DWORD", "/d", str(value), "/f"], stdout=subprocess.DEVNULL, check=True)
+
+
+def engine_values(player):
+    return {feature: player.registry("HKCU", FEATURES + feature) for feature in ENGINE}
 
 
 def shortcuts(player):
@@ -35,7 +51,12 @@ def link_holds(link, text):
 
 def first_start(player):
     player.stand_in.start()
+    # Another program's values stay; the program's own wrong ones are set right.
+    plant_engine_values("other.exe", 7000)
+    plant_engine_values("Lander_Q7.exe", 7000)
     game = player.log_in(player.download_program())
+    engine = {f: {"Lander_Q7.exe": value, "other.exe": "7000"} for f, value in ENGINE.items()}
+    check(engine_values(player) == engine, "page engine values %r" % engine_values(player))
 
     check(open(player.installed, "rb").read() == open(player.args.program, "rb").read(),
           "the installed copy is not the downloaded program")
@@ -53,6 +74,8 @@ def first_start(player):
     check(entry == expected, "uninstall entry %r, expected %r" % (entry, expected))
     profile = player.registry("HKCU", PROFILE_KEY)
     check(profile == expected, "profile entry %r, expected %r" % (profile, expected))
+    # The machine's list took the entry: the user's own list gets none.
+    check(not player.registry("HKCU", UNINSTALL_KEY), "a per-user uninstall entry as well")
     for role, link in shortcuts(player).items():
         check(os.path.isfile(link) and link_holds(link, "Lander_Q7.exe"),
               "the %s shortcut %s does not point at the installed copy" % (role, link))
@@ -144,7 +167,10 @@ def in_game(player):
 
 def uninstall(player):
     player.stand_in.start()
+    plant_engine_values("other.exe", 7000)
     player.log_in(player.download_program())
+    check(all("Lander_Q7.exe" in values for values in engine_values(player).values()),
+          "no page engine values after the start")
     links = shortcuts(player)
     command = player.registry("HKLM", UNINSTALL_KEY)["UninstallString"]
     check(command.endswith(" -u"), "uninstall command %r" % command)
@@ -173,6 +199,8 @@ def uninstall(player):
     check(not player.registry("HKLM", UNINSTALL_KEY), "the uninstall entry stayed")
     check(player.registry("HKCU", PROFILE_KEY).get("UninstallString") == command,
           "the profile values went")
+    check(engine_values(player) == {f: {"other.exe": "7000"} for f in ENGINE},
+          "page engine values after the uninstall: %r" % engine_values(player))
     trash = os.path.join(player.work, "trash", "Trash", "files")
     check(os.path.isfile(os.path.join(trash, "res", "systemset.ini")),
           "the settings are not in the Recycle Bin: %r" % os.listdir(trash))

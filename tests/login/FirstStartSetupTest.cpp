@@ -7,6 +7,7 @@
 #include "framework/Handles.h"
 #include "framework/Paths.h"
 #include "framework/WinApp.h"
+#include "login/InstalledCopy.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -173,6 +174,7 @@ TEST_F(FirstStart, InstalledCopyWithoutVersionIsReplaced) {
     test::WriteBytes(Installed(), "not a program");
     RunFirstStartSetup();
     EXPECT_EQ(test::ReadBytes(fw::ModulePath()), test::ReadBytes(Installed()));
+    EXPECT_FALSE(test::FileExists(Installed() + L".new"));
 }
 
 TEST_F(FirstStart, ExistingEntriesAreLeftAlone) {
@@ -193,6 +195,27 @@ TEST_F(FirstStart, ExistingEntriesAreLeftAlone) {
     ASSERT_TRUE(app_.WriteProfileString(L"Morvane《Vorrak》", L"Publisher", L"changed"));
     RunFirstStartSetup();
     EXPECT_EQ(L"changed", test::RegistryString(HKEY_CURRENT_USER, kProfileKey, L"Publisher"));
+}
+
+// A copy that fails halfway (a full disk) and an installed copy in use both
+// leave the installed program whole, at once, and no staged copy behind.
+TEST_F(FirstStart, InstalledCopyIsReplacedWholeOrNotAtAll) {
+    ASSERT_TRUE(test::MakeDirectories(GetDataDir()));
+    test::WriteBytes(Installed(), "the installed program");
+    CopyStep halfCopy = [](const std::wstring& from, const std::wstring& to) {
+        test::WriteBytes(to, test::ReadBytes(from).substr(0, 4096));
+        SetLastError(ERROR_DISK_FULL);
+        return false;
+    };
+    EXPECT_FALSE(ReplaceInstalledCopy(fw::ModulePath(), Installed(), halfCopy));
+    fw::UniqueHandle running(CreateFileW(Installed().c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                         nullptr, OPEN_EXISTING, 0, nullptr));
+    DWORD started = GetTickCount();
+    EXPECT_FALSE(ReplaceInstalledCopy(fw::ModulePath(), Installed()));
+    EXPECT_LT(GetTickCount() - started, 4000u) << "waited for the file in use";
+    running.Reset();
+    EXPECT_EQ("the installed program", test::ReadBytes(Installed()));
+    EXPECT_FALSE(test::FileExists(Installed() + L".new"));
 }
 
 } // namespace
