@@ -7,11 +7,11 @@
 #include "framework/Strings.h"
 #include "framework/WinApp.h"
 #include "login/DefaultFiles.h"
-#include "login/InstalledCopy.h"
 #include "login/ShellLink.h"
 #include "login/VersionNumber.h"
 #include "resources/resource.h"
 #include "update/FileVersion.h"
+#include "update/SelfReplace.h"
 
 #include <cwchar>
 #include <windows.h>
@@ -155,7 +155,9 @@ void RunFirstStartSetup(MachineUninstallOpen openMachineKey) {
 
     if (installedVersion != 0 && installedVersion >= runningVersion)
         return;
-    ReplaceInstalledCopy(running, installed);
+    // A copy in use (the player runs it) stays as it is at once: the login
+    // goes on with the running program instead of waiting for it.
+    ReplaceInstalledFile(running, installed, CopyWholeFile, 0);
     if (_wtoi(ReadSetting(L"Start", L"firststart", L"0").c_str()) != 0) {
         std::wstring pingAddress = fw::LoadResString(IDS_FIRST_START_PING);
         if (!pingAddress.empty())

@@ -48,7 +48,6 @@ void LaunchUpdater(const std::wstring& cacheFile, const std::wstring& installFil
 
 namespace {
 
-const DWORD kInUseRetryMs = 5000;
 const DWORD kRetryStepMs = 250;
 
 bool IsInUse(DWORD error) {
@@ -80,7 +79,7 @@ bool CopyWholeFile(const std::wstring& from, const std::wstring& to) {
 }
 
 DWORD ReplaceInstalledFile(const std::wstring& source, const std::wstring& installPath,
-                           CopyStep copy) {
+                           CopyStep copy, DWORD inUseRetryMs) {
     std::wstring staged = installPath + L".new";
     if (!copy(source, staged)) {
         DWORD error = GetLastError();
@@ -92,7 +91,7 @@ DWORD ReplaceInstalledFile(const std::wstring& source, const std::wstring& insta
         DWORD error = MoveIntoPlace(staged, installPath);
         if (error == ERROR_SUCCESS)
             return ERROR_SUCCESS;
-        if (!IsInUse(error) || GetTickCount() - started >= kInUseRetryMs) {
+        if (!IsInUse(error) || GetTickCount() - started >= inUseRetryMs) {
             DeleteFileW(staged.c_str());
             return error;
         }

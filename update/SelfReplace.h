@@ -31,10 +31,14 @@ void ApplyUpdate(const std::wstring& installPath);
 using CopyStep = bool (*)(const std::wstring& from, const std::wstring& to);
 bool CopyWholeFile(const std::wstring& from, const std::wstring& to);
 
+// How long the relay tries again to replace an installed file still in use:
+// the old process is just ending.
+constexpr DWORD kInUseRetryMs = 5000;
+
 // Puts a copy of source in installPath's place without ever leaving a damaged
 // or missing file there: the copy is written beside it and moved over it in
-// one step, tried again for a few seconds while the installed file is still
-// in use (the old process is just ending). Answers ERROR_SUCCESS, or the code
-// of the step that failed; no copy is left behind on failure.
+// one step, tried again for up to inUseRetryMs while the installed file is in
+// use. Answers ERROR_SUCCESS, or the code of the step that failed; no copy is
+// left behind on failure.
 DWORD ReplaceInstalledFile(const std::wstring& source, const std::wstring& installPath,
-                           CopyStep copy = CopyWholeFile);
+                           CopyStep copy = CopyWholeFile, DWORD inUseRetryMs = kInUseRetryMs);

@@ -53,8 +53,8 @@ bool UpdateLogTooLarge(uint64_t size) {
 
 uint32_t ExchangeTimeLimitMs(uint64_t bytes) {
     // Announced lengths stay below 2 GiB, so the sum stays far below 2^32.
-    uint64_t transferMs = (bytes * 1000 + kSlowestServiceBytesPerSecond - 1) /
-                          kSlowestServiceBytesPerSecond;
+    uint64_t transferMs =
+        (bytes * 1000 + kSlowestServiceBytesPerSecond - 1) / kSlowestServiceBytesPerSecond;
     return static_cast<uint32_t>(kServiceQuietLimitMs + transferMs);
 }
 

@@ -7,8 +7,8 @@
 #include "framework/Handles.h"
 #include "framework/Paths.h"
 #include "framework/WinApp.h"
-#include "login/InstalledCopy.h"
 #include "tests/support/TestFiles.h"
+#include "update/SelfReplace.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -207,11 +207,13 @@ TEST_F(FirstStart, InstalledCopyIsReplacedWholeOrNotAtAll) {
         SetLastError(ERROR_DISK_FULL);
         return false;
     };
-    EXPECT_FALSE(ReplaceInstalledCopy(fw::ModulePath(), Installed(), halfCopy));
+    EXPECT_EQ(static_cast<DWORD>(ERROR_DISK_FULL),
+              ReplaceInstalledFile(fw::ModulePath(), Installed(), halfCopy, 0));
     fw::UniqueHandle running(CreateFileW(Installed().c_str(), GENERIC_READ, FILE_SHARE_READ,
                                          nullptr, OPEN_EXISTING, 0, nullptr));
     DWORD started = GetTickCount();
-    EXPECT_FALSE(ReplaceInstalledCopy(fw::ModulePath(), Installed()));
+    EXPECT_NE(static_cast<DWORD>(ERROR_SUCCESS),
+              ReplaceInstalledFile(fw::ModulePath(), Installed(), CopyWholeFile, 0));
     EXPECT_LT(GetTickCount() - started, 4000u) << "waited for the file in use";
     running.Reset();
     EXPECT_EQ("the installed program", test::ReadBytes(Installed()));
