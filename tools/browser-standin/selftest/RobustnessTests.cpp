@@ -1,6 +1,7 @@
 // The stand-in under hostile conditions: broken or missing scripts, a host
-// that closes and releases the control from inside an event, and a host that
-// starts a navigation from inside BeforeNavigate2.
+// that closes and releases the control from inside an event, a host that
+// starts a navigation from inside BeforeNavigate2, and server redirects that
+// only some hosts hear of.
 #include "BrowserTests.h"
 
 #include "Check.h"
@@ -9,6 +10,7 @@
 #include "TestSinks.h"
 
 #include <exdispid.h>
+#include <mshtmhst.h>
 
 namespace selftest {
 namespace {
@@ -132,6 +134,58 @@ void TestNavigationFromInsideBeforeNavigate(HWND window) {
     Stop(hosted);
 }
 
+// A server's redirect raises BeforeNavigate2 only for a host whose
+// GetHostInfo asks for it, with the host's cancel honoured; otherwise the
+// target simply loads. The target completes once, whatever its own page in
+// the script says, and the redirected page's later steps are dropped.
+void TestServerRedirect(HWND window) {
+    const std::wstring form = L"http://127.0.0.1/form", game = L"http://127.0.0.1/play_gamecode";
+    UseScript(L"server-redirect", "page http://127.0.0.1/form\n"
+                                  "  redirect http://127.0.0.1/play_gamecode\n"
+                                  "  complete\n"
+                                  "page http://127.0.0.1/play_gamecode\n"
+                                  "  complete\n  complete\n");
+    struct Case {
+        const char* name;
+        bool notify;
+        bool cancel;
+        int beforeNavigate, loaded;
+        const std::wstring& location;
+    };
+    const Case cases[] = {
+        {"not asked", false, true, 0, 1, game},
+        {"asked", true, false, 1, 1, game},
+        {"asked and cancelled", true, true, 1, 0, form},
+    };
+    for (const Case& test : cases) {
+        TestHost host(window);
+        if (test.notify)
+            host.hostFlags |= DOCHOSTUIFLAG_ENABLE_REDIRECT_NOTIFICATION;
+        BrowserSink sink;
+        if (test.cancel)
+            sink.cancelContaining = L"play_gamecode";
+        Hosted hosted;
+        CHECK(Start(window, host, sink, hosted));
+        if (!hosted.web)
+            return;
+        Navigate(hosted.web.Get(), form);
+        PumpUntil([&] { return sink.Count(DISPID_DOCUMENTCOMPLETE, test.location) > 0; }, 3000);
+        PumpFor(100);
+        standin::BStr location;
+        hosted.web->get_LocationURL(location.Receive());
+        CountCheck();
+        if (sink.Count(DISPID_BEFORENAVIGATE2, game) != test.beforeNavigate ||
+            sink.Count(DISPID_NAVIGATECOMPLETE2, game) != test.loaded ||
+            sink.Count(DISPID_DOCUMENTCOMPLETE, game) != test.loaded ||
+            sink.Count(DISPID_DOCUMENTCOMPLETE, form) != 1 - test.loaded ||
+            location.Text() != test.location)
+            Fail(__FILE__, __LINE__, std::string("server redirect, ") + test.name);
+        Stop(hosted);
+    }
+    CHECK_EQ(CountLogLines(ReadLog(), {"call redirect", "notify=0"}), 1);
+    CHECK_EQ(CountLogLines(ReadLog(), {"call redirect", "notify=1"}), 2);
+}
+
 } // namespace
 
 void RunRobustnessTests() {
@@ -140,6 +194,7 @@ void RunRobustnessTests() {
     TestMissingScript(window.Get());
     TestReleaseFromInsideAnEvent(window.Get());
     TestNavigationFromInsideBeforeNavigate(window.Get());
+    TestServerRedirect(window.Get());
 }
 
 } // namespace selftest
