@@ -4,7 +4,8 @@
 first_start: the program started from a download folder installs itself,
 checks its version, logs in and opens the game maximised with its tray icon.
 in_game: the hotkeys, refresh, cache clearing, change server and the exit
-question. uninstall: the command of the uninstall entry, both stages.
+question. login_redirect: a login page that ends with a server redirect to
+the game's address. uninstall: the command of the uninstall entry, both stages.
 faults: the update service down or broken, broken settings, a read-only data
 folder and a locked installed file; the program keeps working each time.
 """
@@ -142,6 +143,35 @@ def in_game(player):
     wait_for(lambda: player.tray_colours() <= 2, 20, "the tray icon to go")
 
 
+def login_redirect(player):
+    """The platform ends its login with a server redirect to the game's address:
+    the login popup hears of it, keeps the game page out of the small form,
+    and the game window opens with it."""
+    script = os.path.join(player.work, "redirect-login.script")
+    game = "%s/play_gamecode?g=vrk&user=guest" % player.base
+    with open(script, "w") as f:
+        f.write("page %s/showMiniIndex*\n  title Morvane login (browser stand-in)\n"
+                "  wait 500\n  complete\n  wait 1500\n  redirect %s\n"
+                "page %s/*play_gamecode*\n  title Vorrak game page (browser stand-in)\n"
+                "  complete\n" % (player.base, game, player.base))
+    os.environ["BROWSER_STANDIN_SCRIPT"] = script
+    player.stand_in.start()
+    player.log_in(player.download_program())
+
+    redirects = player.browser_events(" call redirect ")
+    check(len(redirects) == 1 and "notify=1" in redirects[0],
+          "the login's control was not asked to tell of redirects: %r" % redirects)
+    login = redirects[0].split(" ", 1)[0]
+    events = player.browser_events(login + " event ")
+    check(any(e.startswith(login + " event BeforeNavigate2 url=" + game + " ")
+              and "cancel=1" in e for e in events),
+          "the login popup did not catch the redirect to the game: %r" % events)
+    check(not any("DocumentComplete url=%s/play_gamecode" % player.base in e for e in events),
+          "the game page loaded inside the login popup: %r" % events)
+    check(any("DocumentComplete url=" + game in e for e in player.browser_events()),
+          "the game window did not load the redirect's address")
+
+
 def uninstall(player):
     player.stand_in.start()
     player.log_in(player.download_program())
@@ -249,4 +279,5 @@ def faults(player):
 
 if __name__ == "__main__":
     raise SystemExit(run_journeys(__doc__, {"first_start": first_start, "in_game": in_game,
+                                            "login_redirect": login_redirect,
                                             "uninstall": uninstall, "faults": faults}))
