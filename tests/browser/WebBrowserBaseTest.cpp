@@ -31,10 +31,10 @@ TEST(WebBrowserBaseInterfaces, EachInterfaceComesFromItsOwnTable) {
     void* site = static_cast<IOleInPlaceSite*>(&host);
     void* frame = static_cast<IOleInPlaceFrame*>(&host);
     // Asked through every table, the answers are the same.
-    IUnknown* askers[] = {static_cast<IDispatch*>(&host), static_cast<IOleClientSite*>(&host),
-                          static_cast<IOleInPlaceSite*>(&host),
-                          static_cast<IOleInPlaceFrame*>(&host),
-                          static_cast<IDocHostUIHandler*>(&host)};
+    IUnknown* askers[] = {
+        static_cast<IDispatch*>(&host),         static_cast<IOleClientSite*>(&host),
+        static_cast<IOleInPlaceSite*>(&host),   static_cast<IOleInPlaceFrame*>(&host),
+        static_cast<IDocHostUIHandler*>(&host), static_cast<IOleCommandTarget*>(&host)};
     for (IUnknown* asker : askers) {
         EXPECT_EQ(primary, Query(asker, IID_IUnknown));
         EXPECT_EQ(primary, Query(asker, IID_IDispatch));
@@ -44,6 +44,7 @@ TEST(WebBrowserBaseInterfaces, EachInterfaceComesFromItsOwnTable) {
         EXPECT_EQ(frame, Query(asker, IID_IOleInPlaceFrame));
         EXPECT_EQ(frame, Query(asker, IID_IOleInPlaceUIWindow));
         EXPECT_EQ(static_cast<IDocHostUIHandler*>(&host), Query(asker, IID_IDocHostUIHandler));
+        EXPECT_EQ(static_cast<IOleCommandTarget*>(&host), Query(asker, IID_IOleCommandTarget));
     }
 }
 
@@ -133,39 +134,67 @@ TEST(WebBrowserBaseEvents, BeforeNavigateTakesTheAddressAndCanCancel) {
     EXPECT_NE(VARIANT_FALSE, stop);
 }
 
-TEST(WebBrowserBaseEvents, NewWindow2IsCancelledWithoutStartingAnything) {
+TEST(WebBrowserBaseEvents, NewWindow2IsCancelledAndHandledWithoutStartingAnything) {
     test::ShellRecorder shell;
     RecordingHost host;
     IDispatch* newBrowser = nullptr;
     VARIANT_BOOL cancel = VARIANT_FALSE;
     EventArgs args;
     args.DispatchRef(&newBrowser).BoolRef(&cancel);
-    EXPECT_EQ(E_NOTIMPL, Fire(host, DISPID_NEWWINDOW2, args.Params()));
+    EXPECT_EQ(S_OK, Fire(host, DISPID_NEWWINDOW2, args.Params()));
     EXPECT_EQ(VARIANT_TRUE, cancel);
     EXPECT_TRUE(shell.Calls().empty());
 }
 
-TEST(WebBrowserBaseEvents, NewWindow3HandsTheAddressToInternetExplorer) {
-    test::ShellRecorder shell;
-    RecordingHost host;
-    IDispatch* newBrowser = nullptr;
-    VARIANT_BOOL cancel = VARIANT_FALSE;
-    EventArgs args;
-    args.DispatchRef(&newBrowser)
-        .BoolRef(&cancel)
-        .Long(6)
-        .Text(L"http://a/page.html")
-        .Text(L"http://b/popup.html?x=1&y=2");
-    EXPECT_EQ(S_OK, Fire(host, DISPID_NEWWINDOW3, args.Params()));
-    EXPECT_EQ(VARIANT_TRUE, cancel);
-    ASSERT_EQ(1u, shell.Calls().size());
-    const test::ShellCall& call = shell.Calls()[0];
-    EXPECT_FALSE(call.hasOwner);
-    EXPECT_EQ(L"Open", call.verb);
-    EXPECT_EQ(L"iexplore.exe", call.file);
-    EXPECT_EQ(L"http://b/popup.html?x=1&y=2", call.parameters);
-    EXPECT_FALSE(call.hasDirectory);
-    EXPECT_EQ(SW_SHOWNORMAL, call.show);
+// Every request stays cancelled; only web addresses reach the shell, as the
+// file it opens with the player's browser, and every other scheme leaves a
+// debugger line instead.
+TEST(WebBrowserBaseEvents, NewWindow3OpensOnlyWebAddressesInTheDefaultBrowser) {
+    const struct {
+        const wchar_t* url;
+        bool opened;
+    } cases[] = {
+        {L"http://b/popup.html?x=1&y=2", true},
+        {L"HTTPS://b/pay", true},
+        {L"hTtP:b", true},
+        {L"file:///C:/Windows/System32/calc.exe", false},
+        {L"javascript:alert(1)", false},
+        {L"ms-settings:privacy", false},
+        {L"httpx://b/", false},
+        {L"http", false},
+        {L"C:\\Windows\\notepad.exe", false},
+        {L"", false},
+    };
+    for (const auto& c : cases) {
+        test::ShellRecorder shell;
+        RecordingHost host;
+        IDispatch* newBrowser = nullptr;
+        VARIANT_BOOL cancel = VARIANT_FALSE;
+        EventArgs args;
+        args.DispatchRef(&newBrowser)
+            .BoolRef(&cancel)
+            .Long(6)
+            .Text(L"http://a/page.html")
+            .Text(c.url);
+        EXPECT_EQ(S_OK, Fire(host, DISPID_NEWWINDOW3, args.Params())) << c.url;
+        EXPECT_EQ(VARIANT_TRUE, cancel) << c.url;
+        if (c.opened) {
+            ASSERT_EQ(1u, shell.Calls().size()) << c.url;
+            const test::ShellCall& call = shell.Calls()[0];
+            EXPECT_FALSE(call.hasOwner);
+            EXPECT_EQ(L"Open", call.verb);
+            EXPECT_EQ(c.url, call.file);
+            EXPECT_EQ(L"", call.parameters);
+            EXPECT_FALSE(call.hasDirectory);
+            EXPECT_EQ(SW_SHOWNORMAL, call.show);
+            EXPECT_TRUE(shell.DebugLines().empty()) << c.url;
+        } else {
+            EXPECT_TRUE(shell.Calls().empty()) << c.url;
+            EXPECT_EQ(
+                std::vector<std::wstring>{std::wstring(L"新窗口地址已忽略:") + c.url + L"\r\n"},
+                shell.DebugLines());
+        }
+    }
 }
 
 TEST(WebBrowserBaseEvents, OtherEventsAreDeclinedUntouched) {
@@ -293,7 +322,6 @@ TEST(WebBrowserBaseSite, CustomisationCallsAreDeclined) {
     RECT rect{0, 0, 10, 10};
     LPOLESTR keyPath = nullptr;
     IDropTarget* dropTarget = nullptr;
-    IDispatch* external = nullptr;
     wchar_t urlText[] = L"http://a/";
     LPWSTR translated = nullptr;
     IDataObject* filtered = nullptr;
@@ -324,7 +352,6 @@ TEST(WebBrowserBaseSite, CustomisationCallsAreDeclined) {
          [&] { return handler->TranslateAccelerator(&msg, nullptr, 0); }},
         {"GetOptionKeyPath", [&] { return handler->GetOptionKeyPath(&keyPath, 0); }},
         {"GetDropTarget", [&] { return handler->GetDropTarget(nullptr, &dropTarget); }},
-        {"GetExternal", [&] { return handler->GetExternal(&external); }},
         {"TranslateUrl", [&] { return handler->TranslateUrl(0, urlText, &translated); }},
         {"FilterDataObject", [&] { return handler->FilterDataObject(nullptr, &filtered); }},
     };
@@ -333,9 +360,13 @@ TEST(WebBrowserBaseSite, CustomisationCallsAreDeclined) {
     EXPECT_EQ(nullptr, typeInfo);
     EXPECT_EQ(nullptr, keyPath);
     EXPECT_EQ(nullptr, dropTarget);
-    EXPECT_EQ(nullptr, external);
     EXPECT_EQ(nullptr, translated);
     EXPECT_EQ(nullptr, filtered);
+    // Scripts find no external object: a null one, and S_FALSE as a host
+    // without one answers.
+    IDispatch* external = reinterpret_cast<IDispatch*>(1);
+    EXPECT_EQ(S_FALSE, handler->GetExternal(&external));
+    EXPECT_EQ(nullptr, external);
     EXPECT_EQ(before, host.RefCount());
 }
 
