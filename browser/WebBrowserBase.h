@@ -147,8 +147,10 @@ public:
     STDMETHODIMP FilterDataObject(IDataObject*, IDataObject**) override { return E_NOTIMPL; }
 
     // IOleCommandTarget: script errors are taken as handled (HostCommands.h).
-    STDMETHODIMP QueryStatus(const GUID* group, ULONG count, OLECMD* commands,
-                             OLECMDTEXT*) override;
+    // The document sends its commands without asking for their status first.
+    STDMETHODIMP QueryStatus(const GUID*, ULONG, OLECMD*, OLECMDTEXT*) override {
+        return E_NOTIMPL;
+    }
     STDMETHODIMP Exec(const GUID* group, DWORD id, DWORD, VARIANT*, VARIANT* out) override;
 
 protected:

@@ -76,11 +76,6 @@ STDMETHODIMP CWebBrowserBase::GetExternal(IDispatch** external) {
     return S_FALSE;
 }
 
-STDMETHODIMP CWebBrowserBase::QueryStatus(const GUID* group, ULONG count, OLECMD* commands,
-                                          OLECMDTEXT*) {
-    return fw::QueryHostCommands(group, count, commands);
-}
-
 STDMETHODIMP CWebBrowserBase::Exec(const GUID* group, DWORD id, DWORD, VARIANT*, VARIANT* out) {
     return fw::ExecHostCommand(group, id, out);
 }

@@ -20,17 +20,6 @@ bool IsScriptError(const GUID* group, DWORD id) {
 
 } // namespace
 
-HRESULT QueryHostCommands(const GUID* group, ULONG count, OLECMD* commands) {
-    if (!IsKnownGroup(group))
-        return OLECMDERR_E_UNKNOWNGROUP;
-    if (count && !commands)
-        return E_POINTER;
-    for (ULONG i = 0; i < count; ++i)
-        commands[i].cmdf =
-            IsScriptError(group, commands[i].cmdID) ? OLECMDF_SUPPORTED | OLECMDF_ENABLED : 0;
-    return S_OK;
-}
-
 HRESULT ExecHostCommand(const GUID* group, DWORD id, VARIANT* out) {
     if (!IsKnownGroup(group))
         return OLECMDERR_E_UNKNOWNGROUP;

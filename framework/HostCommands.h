@@ -15,10 +15,6 @@ namespace fw {
 inline constexpr GUID kCgidDocHostCommandHandler = {
     0xf38bc242, 0xb950, 0x11d1, {0x89, 0x18, 0x00, 0xc0, 0x4f, 0xc2, 0xc8, 0x36}};
 
-// IOleCommandTarget::QueryStatus: the script-error command is supported and
-// enabled, every other command of a known group is not supported.
-HRESULT QueryHostCommands(const GUID* group, ULONG count, OLECMD* commands);
-
 // IOleCommandTarget::Exec: the script-error command answers S_OK with
 // VARIANT_TRUE in out (go on running scripts); any other command is declined
 // with OLECMDERR_E_NOTSUPPORTED, or OLECMDERR_E_UNKNOWNGROUP for a group

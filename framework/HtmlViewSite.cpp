@@ -86,11 +86,6 @@ STDMETHODIMP HtmlViewSite::GetBorder(LPRECT border) {
     return S_OK;
 }
 
-STDMETHODIMP HtmlViewSite::QueryStatus(const GUID* group, ULONG count, OLECMD* commands,
-                                       OLECMDTEXT*) {
-    return QueryHostCommands(group, count, commands);
-}
-
 STDMETHODIMP HtmlViewSite::Exec(const GUID* group, DWORD id, DWORD, VARIANT*, VARIANT* out) {
     return ExecHostCommand(group, id, out);
 }

@@ -80,8 +80,10 @@ public:
     STDMETHODIMP TranslateAccelerator(LPMSG, WORD) override { return S_FALSE; }
 
     // IOleCommandTarget: script errors are taken as handled (HostCommands.h).
-    STDMETHODIMP QueryStatus(const GUID* group, ULONG count, OLECMD* commands,
-                             OLECMDTEXT*) override;
+    // The document sends its commands without asking for their status first.
+    STDMETHODIMP QueryStatus(const GUID*, ULONG, OLECMD*, OLECMDTEXT*) override {
+        return E_NOTIMPL;
+    }
     STDMETHODIMP Exec(const GUID* group, DWORD id, DWORD, VARIANT*, VARIANT* out) override;
 
     // IDispatch: the browser's events; ambient-property queries are declined
