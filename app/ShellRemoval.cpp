@@ -17,7 +17,9 @@ bool RecycleDelete(const std::wstring& path) {
     operation.wFunc = FO_DELETE;
     operation.pFrom = list;
     operation.pTo = nullptr;
-    operation.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_ALLOWUNDO;
+    // The uninstall has no window to answer from: a shortcut already gone or
+    // a file in use is a quiet failure, never an error box.
+    operation.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_ALLOWUNDO | FOF_NOERRORUI;
     return SHFileOperationW(&operation) == 0;
 }
 

@@ -4,7 +4,8 @@
 
 #include <string>
 
-// Sends a file or folder to the Recycle Bin without progress or questions.
+// Sends a file or folder to the Recycle Bin without progress, questions or
+// error boxes.
 // True when the shell reported success; false at once for a path that does
 // not fit the operation's list (see FillDeleteList).
 bool RecycleDelete(const std::wstring& path);

@@ -55,7 +55,7 @@ void CMyHtmlView::OnDocumentComplete(const std::wstring& url) {
 void CMyHtmlView::OnNewWindow3(IDispatch**, VARIANT_BOOL* cancel, DWORD, const std::wstring&,
                                const std::wstring& url) {
     *cancel = VARIANT_TRUE;
-    shellseam::OpenInInternetExplorer(url);
+    shellseam::OpenInDefaultBrowser(url);
 }
 
 void CMyHtmlView::DisconnectClickSink() {

@@ -1,7 +1,7 @@
 // The view that shows a game page: the framework's HTML view, except that pages
-// open no windows of their own (the address goes to Internet Explorer), every
-// finished document gets the click sink, the view's window offers no context
-// menu, and the owner, not the window's destruction, deletes the object.
+// open no windows of their own (a web address goes to the player's browser),
+// every finished document gets the click sink, the view's window offers no
+// context menu, and the owner, not the window's destruction, deletes the object.
 #pragma once
 
 #include "framework/HtmlView.h"

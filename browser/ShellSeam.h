@@ -1,7 +1,7 @@
-// The two calls of the embedded browser whose only effect lies outside the
-// process: starting the system's Internet Explorer on an address, and writing
-// a line to the debugger output. They go through replaceable function
-// pointers (the real calls by default) so that tests can watch them.
+// The calls of the embedded browser whose only effect lies outside the
+// process: opening an address in the player's own web browser, and writing a
+// line to the debugger output. They go through replaceable function pointers
+// (the real calls by default) so that tests can watch them.
 #pragma once
 
 #include <windows.h>
@@ -16,9 +16,15 @@ using DebugOutputProc = void(WINAPI*)(LPCWSTR);
 extern ShellExecuteProc shellExecute;
 extern DebugOutputProc outputDebugString;
 
-// Verb "Open", file "iexplore.exe", the address as the whole parameter string,
-// no owner or working directory, shown normally. The result is not examined:
-// a browser that does not start changes nothing for the program.
-void OpenInInternetExplorer(const std::wstring& url);
+// True for an address of the http or https scheme, in any case.
+bool IsWebAddress(const std::wstring& url);
+
+// Opens an http or https address with the shell's handler for it, the
+// player's default browser: verb "Open", the address as the file, no
+// parameters, owner or working directory, shown normally. The result is not
+// examined: a browser that does not start changes nothing for the program.
+// The page chooses the address, so any other scheme (a file, a program's own
+// protocol, script) is not handed to the shell; a debugger line notes it.
+void OpenInDefaultBrowser(const std::wstring& url);
 
 } // namespace shellseam

@@ -34,6 +34,8 @@ STDMETHODIMP CWebBrowserBase::QueryInterface(REFIID iid, void** result) {
         *result = static_cast<IDispatch*>(this);
     else if (iid == IID_IDocHostUIHandler)
         *result = static_cast<IDocHostUIHandler*>(this);
+    else if (iid == IID_IOleCommandTarget)
+        *result = static_cast<IOleCommandTarget*>(this);
     else if (iid == IID_IOleWindow)
         *result = static_cast<IOleInPlaceSite*>(this);
     else if (!inPlaceWithheld_ && iid == IID_IOleInPlaceSite)
@@ -76,11 +78,11 @@ STDMETHODIMP CWebBrowserBase::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* 
             if (!args.Has(2))
                 return DISP_E_BADPARAMCOUNT;
             *args.Cancel(1) = VARIANT_TRUE;
-            return E_NOTIMPL;
+            return S_OK;
         case DISPID_NEWWINDOW3: // (ppDisp, Cancel, dwFlags, bstrUrlContext, bstrUrl)
             if (!args.Has(5))
                 return DISP_E_BADPARAMCOUNT;
-            shellseam::OpenInInternetExplorer(args.String(4));
+            shellseam::OpenInDefaultBrowser(args.String(4));
             *args.Cancel(1) = VARIANT_TRUE;
             return S_OK;
         default:

@@ -1,7 +1,8 @@
 // A hand-written host for the system web-browser control inside an ordinary
 // window: one object that is at once the control's event sink, client site,
-// in-place site, in-place frame and document-host UI handler. Subclasses
-// choose the host window and hear about navigations and finished documents.
+// in-place site, in-place frame, document-host UI handler and the target of
+// the document's host commands. Subclasses choose the host window and hear
+// about navigations and finished documents.
 //
 // The object is created with new and deleted by its owner; its reference count
 // only tracks what the control holds and never frees it. Deleting it closes
@@ -12,6 +13,7 @@
 #include "framework/Handles.h"
 
 #include <windows.h>
+#include <docobj.h>
 #include <exdisp.h>
 #include <mshtmhst.h>
 #include <ocidl.h>
@@ -23,13 +25,14 @@ class CWebBrowserBase : public IDispatch,
                         public IOleClientSite,
                         public IOleInPlaceSite,
                         public IOleInPlaceFrame,
-                        public IDocHostUIHandler {
+                        public IDocHostUIHandler,
+                        public IOleCommandTarget {
 public:
     CWebBrowserBase();
     CWebBrowserBase(const CWebBrowserBase&) = delete;
     CWebBrowserBase& operator=(const CWebBrowserBase&) = delete;
 
-    // IUnknown, answered alike by all five tables
+    // IUnknown, answered alike by all six tables
     STDMETHODIMP QueryInterface(REFIID iid, void** result) override;
     STDMETHODIMP_(ULONG) AddRef() override;
     STDMETHODIMP_(ULONG) Release() override;
@@ -120,8 +123,9 @@ public:
     STDMETHODIMP EnableModeless(BOOL) override { return E_NOTIMPL; }
     STDMETHODIMP TranslateAccelerator(LPMSG, WORD) override { return E_NOTIMPL; }
 
-    // IDocHostUIHandler: only the host information is answered; every other
-    // call is declined so the control keeps its own behaviour.
+    // IDocHostUIHandler: the host information is answered, and there is no
+    // external object for scripts; every other call is declined so the
+    // control keeps its own behaviour.
     STDMETHODIMP GetHostInfo(DOCHOSTUIINFO* info) override;
     STDMETHODIMP ShowContextMenu(DWORD, POINT*, IUnknown*, IDispatch*) override {
         return E_NOTIMPL;
@@ -138,9 +142,16 @@ public:
     STDMETHODIMP TranslateAccelerator(LPMSG, const GUID*, DWORD) override { return E_NOTIMPL; }
     STDMETHODIMP GetOptionKeyPath(LPOLESTR*, DWORD) override { return E_NOTIMPL; }
     STDMETHODIMP GetDropTarget(IDropTarget*, IDropTarget**) override { return E_NOTIMPL; }
-    STDMETHODIMP GetExternal(IDispatch**) override { return E_NOTIMPL; }
+    STDMETHODIMP GetExternal(IDispatch** external) override;
     STDMETHODIMP TranslateUrl(DWORD, LPWSTR, LPWSTR*) override { return E_NOTIMPL; }
     STDMETHODIMP FilterDataObject(IDataObject*, IDataObject**) override { return E_NOTIMPL; }
+
+    // IOleCommandTarget: script errors are taken as handled (HostCommands.h).
+    // The document sends its commands without asking for their status first.
+    STDMETHODIMP QueryStatus(const GUID*, ULONG, OLECMD*, OLECMDTEXT*) override {
+        return E_NOTIMPL;
+    }
+    STDMETHODIMP Exec(const GUID* group, DWORD id, DWORD, VARIANT*, VARIANT* out) override;
 
 protected:
     // When set, the in-place interfaces (site, frame, UI window) are refused.

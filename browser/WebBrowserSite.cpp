@@ -1,6 +1,9 @@
-// The container answers of CWebBrowserBase: client site, in-place site, frame
-// and document-host UI handler, all placing the control in the host window.
+// The container answers of CWebBrowserBase: client site, in-place site, frame,
+// document-host UI handler and command target, placing the control in the
+// host window.
 #include "browser/WebBrowserBase.h"
+
+#include "framework/HostCommands.h"
 
 STDMETHODIMP CWebBrowserBase::GetMoniker(DWORD, DWORD, IMoniker** moniker) {
     if (moniker)
@@ -62,4 +65,17 @@ STDMETHODIMP CWebBrowserBase::GetHostInfo(DOCHOSTUIINFO* info) {
         return E_POINTER;
     info->dwFlags |= DOCHOSTUIFLAG_NO3DOUTERBORDER;
     return S_OK;
+}
+
+// Scripts that reach for window.external find nothing, as in a host that has
+// no external object.
+STDMETHODIMP CWebBrowserBase::GetExternal(IDispatch** external) {
+    if (!external)
+        return E_POINTER;
+    *external = nullptr;
+    return S_FALSE;
+}
+
+STDMETHODIMP CWebBrowserBase::Exec(const GUID* group, DWORD id, DWORD, VARIANT*, VARIANT* out) {
+    return fw::ExecHostCommand(group, id, out);
 }

@@ -1,5 +1,7 @@
 #include "framework/HtmlViewSite.h"
 
+#include "framework/HostCommands.h"
+
 namespace fw {
 
 STDMETHODIMP HtmlViewSite::QueryInterface(REFIID iid, void** result) {
@@ -12,6 +14,8 @@ STDMETHODIMP HtmlViewSite::QueryInterface(REFIID iid, void** result) {
         *result = static_cast<IOleInPlaceSite*>(this);
     else if (iid == IID_IOleInPlaceUIWindow || iid == IID_IOleInPlaceFrame)
         *result = static_cast<IOleInPlaceFrame*>(this);
+    else if (iid == IID_IOleCommandTarget)
+        *result = static_cast<IOleCommandTarget*>(this);
     else if (iid == IID_IDispatch)
         *result = static_cast<IDispatch*>(this);
     else
@@ -80,6 +84,10 @@ STDMETHODIMP HtmlViewSite::GetBorder(LPRECT border) {
         return INPLACE_E_NOTOOLSPACE;
     GetClientRect(window, border);
     return S_OK;
+}
+
+STDMETHODIMP HtmlViewSite::Exec(const GUID* group, DWORD id, DWORD, VARIANT*, VARIANT* out) {
+    return ExecHostCommand(group, id, out);
 }
 
 STDMETHODIMP HtmlViewSite::GetTypeInfoCount(UINT* count) {

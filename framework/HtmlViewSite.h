@@ -1,11 +1,13 @@
 // The container side of the HTML view's browser control: one COM object that
-// is the control's client site, in-place site and in-place frame, and the sink
-// of its DWebBrowserEvents2 events. It lives by its reference count, since the
-// control may hold it a little longer than the view; the view detaches it when
-// it lets go of the control, after which it answers nothing to anybody.
+// is the control's client site, in-place site and in-place frame, the target
+// of its document's host commands, and the sink of its DWebBrowserEvents2
+// events. It lives by its reference count, since the control may hold it a
+// little longer than the view; the view detaches it when it lets go of the
+// control, after which nothing it is told reaches the view.
 #pragma once
 
 #include <windows.h>
+#include <docobj.h>
 #include <ole2.h>
 #include <oleidl.h>
 
@@ -24,6 +26,7 @@ protected:
 class HtmlViewSite final : public IOleClientSite,
                            public IOleInPlaceSite,
                            public IOleInPlaceFrame,
+                           public IOleCommandTarget,
                            public IDispatch {
 public:
     // Starts with one reference, the creator's.
@@ -75,6 +78,13 @@ public:
     STDMETHODIMP SetStatusText(LPCOLESTR) override { return S_OK; }
     STDMETHODIMP EnableModeless(BOOL) override { return S_OK; }
     STDMETHODIMP TranslateAccelerator(LPMSG, WORD) override { return S_FALSE; }
+
+    // IOleCommandTarget: script errors are taken as handled (HostCommands.h).
+    // The document sends its commands without asking for their status first.
+    STDMETHODIMP QueryStatus(const GUID*, ULONG, OLECMD*, OLECMDTEXT*) override {
+        return E_NOTIMPL;
+    }
+    STDMETHODIMP Exec(const GUID* group, DWORD id, DWORD, VARIANT*, VARIANT* out) override;
 
     // IDispatch: the browser's events; ambient-property queries are declined
     // so the control keeps its defaults.

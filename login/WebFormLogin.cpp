@@ -32,6 +32,10 @@ void WebFormLogin::OnDocumentComplete(std::wstring) {
 STDMETHODIMP WebFormLogin::GetHostInfo(DOCHOSTUIINFO* info) {
     if (!info)
         return E_POINTER;
-    info->dwFlags |= DOCHOSTUIFLAG_NO3DBORDER | DOCHOSTUIFLAG_SCROLL_NO;
+    // A platform may end its login form with a server redirect to the game's
+    // address; the control tells of a redirect's target before going there
+    // only when asked to, and the game's address must be seen to be caught.
+    info->dwFlags |= DOCHOSTUIFLAG_NO3DBORDER | DOCHOSTUIFLAG_SCROLL_NO |
+                     DOCHOSTUIFLAG_ENABLE_REDIRECT_NOTIFICATION;
     return S_OK;
 }

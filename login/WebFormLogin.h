@@ -24,7 +24,8 @@ public:
     void OnDocumentComplete(std::wstring url) override;
     void OnBeforeNavigate(std::wstring url, VARIANT_BOOL* cancel) override;
 
-    // No 3-D border and no scroll bars, whatever the page's size.
+    // No 3-D border and no scroll bars, whatever the page's size; server
+    // redirects raise BeforeNavigate2 for their target like any navigation.
     STDMETHODIMP GetHostInfo(DOCHOSTUIINFO* info) override;
 
     void SetOwnerWindow(HWND owner) { owner_ = owner; }

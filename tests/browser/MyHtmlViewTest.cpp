@@ -166,7 +166,7 @@ TEST_F(HtmlView, EventArgumentsAreReadInDeclaredOrder) {
                  nullptr, nullptr);
     EXPECT_EQ(VARIANT_TRUE, newCancel);
     ASSERT_EQ(1u, shell.Calls().size());
-    EXPECT_EQ(L"http://b/popup", shell.Calls()[0].parameters);
+    EXPECT_EQ(L"http://b/popup", shell.Calls()[0].file);
 
     test::EventArgs complete;
     complete.Dispatch(nullptr).TextByRef(L"http://a/frame");

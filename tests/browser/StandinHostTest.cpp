@@ -70,15 +70,15 @@ TEST_F(StandinHost, CancelledRedirectStaysOnThePage) {
     EXPECT_NE(L"0", before[1].Field(L"cancel"));
 }
 
-TEST_F(StandinHost, NewWindowRequestsGoToInternetExplorer) {
+TEST_F(StandinHost, NewWindowRequestsGoToTheDefaultBrowser) {
     test::ShellRecorder shell;
     Start(L"newwindow", "page http://127.0.0.1:28080/showMiniIndex*\n"
                         "  complete\n"
                         "  newwindow http://127.0.0.1:28080/pay.html?a=1 b\n");
     ASSERT_TRUE(test::PumpUntil([&] { return !shell.Calls().empty(); }, 5000));
     ASSERT_EQ(1u, shell.Calls().size());
-    EXPECT_EQ(L"iexplore.exe", shell.Calls()[0].file);
-    EXPECT_EQ(L"http://127.0.0.1:28080/pay.html?a=1 b", shell.Calls()[0].parameters);
+    EXPECT_EQ(L"http://127.0.0.1:28080/pay.html?a=1 b", shell.Calls()[0].file);
+    EXPECT_EQ(L"", shell.Calls()[0].parameters);
     auto older = run->Lines(L"event", L"NewWindow2");
     auto newer = run->Lines(L"event", L"NewWindow3");
     ASSERT_EQ(1u, older.size());

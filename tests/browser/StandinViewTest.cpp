@@ -1,6 +1,6 @@
 // CMyHtmlView driven by the scripted browser stand-in: the click sink follows
 // the documents (one connection after a page with frames), new windows go to
-// Internet Explorer, and deleting the view lets go of control and sink.
+// the player's browser, and deleting the view lets go of control and sink.
 #include "browser/MyHtmlView.h"
 #include "tests/browser/BrowserTestSupport.h"
 #include "tests/browser/StandinSupport.h"
@@ -95,8 +95,8 @@ TEST_F(StandinView, PagesOpenNoWindowsOfTheirOwn) {
     ASSERT_TRUE(test::PumpUntil([&] { return !shell.Calls().empty(); }, 5000));
     ASSERT_EQ(1u, shell.Calls().size());
     EXPECT_EQ(L"Open", shell.Calls()[0].verb);
-    EXPECT_EQ(L"iexplore.exe", shell.Calls()[0].file);
-    EXPECT_EQ(L"http://127.0.0.1:28080/pay.html", shell.Calls()[0].parameters);
+    EXPECT_EQ(L"http://127.0.0.1:28080/pay.html", shell.Calls()[0].file);
+    EXPECT_EQ(L"", shell.Calls()[0].parameters);
     auto older = run->Lines(L"event", L"NewWindow2");
     auto newer = run->Lines(L"event", L"NewWindow3");
     ASSERT_EQ(1u, older.size());

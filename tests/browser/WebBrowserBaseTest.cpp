@@ -31,10 +31,10 @@ TEST(WebBrowserBaseInterfaces, EachInterfaceComesFromItsOwnTable) {
     void* site = static_cast<IOleInPlaceSite*>(&host);
     void* frame = static_cast<IOleInPlaceFrame*>(&host);
     // Asked through every table, the answers are the same.
-    IUnknown* askers[] = {static_cast<IDispatch*>(&host), static_cast<IOleClientSite*>(&host),
-                          static_cast<IOleInPlaceSite*>(&host),
-                          static_cast<IOleInPlaceFrame*>(&host),
-                          static_cast<IDocHostUIHandler*>(&host)};
+    IUnknown* askers[] = {
+        static_cast<IDispatch*>(&host),         static_cast<IOleClientSite*>(&host),
+        static_cast<IOleInPlaceSite*>(&host),   static_cast<IOleInPlaceFrame*>(&host),
+        static_cast<IDocHostUIHandler*>(&host), static_cast<IOleCommandTarget*>(&host)};
     for (IUnknown* asker : askers) {
         EXPECT_EQ(primary, Query(asker, IID_IUnknown));
         EXPECT_EQ(primary, Query(asker, IID_IDispatch));
@@ -44,6 +44,7 @@ TEST(WebBrowserBaseInterfaces, EachInterfaceComesFromItsOwnTable) {
         EXPECT_EQ(frame, Query(asker, IID_IOleInPlaceFrame));
         EXPECT_EQ(frame, Query(asker, IID_IOleInPlaceUIWindow));
         EXPECT_EQ(static_cast<IDocHostUIHandler*>(&host), Query(asker, IID_IDocHostUIHandler));
+        EXPECT_EQ(static_cast<IOleCommandTarget*>(&host), Query(asker, IID_IOleCommandTarget));
     }
 }
 
@@ -133,39 +134,52 @@ TEST(WebBrowserBaseEvents, BeforeNavigateTakesTheAddressAndCanCancel) {
     EXPECT_NE(VARIANT_FALSE, stop);
 }
 
-TEST(WebBrowserBaseEvents, NewWindow2IsCancelledWithoutStartingAnything) {
+TEST(WebBrowserBaseEvents, NewWindow2IsCancelledAndHandledWithoutStartingAnything) {
     test::ShellRecorder shell;
     RecordingHost host;
     IDispatch* newBrowser = nullptr;
     VARIANT_BOOL cancel = VARIANT_FALSE;
     EventArgs args;
     args.DispatchRef(&newBrowser).BoolRef(&cancel);
-    EXPECT_EQ(E_NOTIMPL, Fire(host, DISPID_NEWWINDOW2, args.Params()));
+    EXPECT_EQ(S_OK, Fire(host, DISPID_NEWWINDOW2, args.Params()));
     EXPECT_EQ(VARIANT_TRUE, cancel);
     EXPECT_TRUE(shell.Calls().empty());
 }
 
-TEST(WebBrowserBaseEvents, NewWindow3HandsTheAddressToInternetExplorer) {
+// Every request stays cancelled; only web addresses reach the shell, as the
+// file it opens with the player's browser, and every other scheme leaves a
+// debugger line instead.
+TEST(WebBrowserBaseEvents, NewWindow3OpensOnlyWebAddressesInTheDefaultBrowser) {
+    const std::vector<std::wstring> web = {L"http://b/popup.html?x=1&y=2", L"HTTPS://b/pay",
+                                           L"hTtP:b"};
+    const std::vector<std::wstring> other = {L"file:///C:/Windows/notepad.exe",
+                                             L"javascript:x()",
+                                             L"ms-settings:",
+                                             L"httpx://b/",
+                                             L"http",
+                                             L""};
     test::ShellRecorder shell;
     RecordingHost host;
-    IDispatch* newBrowser = nullptr;
-    VARIANT_BOOL cancel = VARIANT_FALSE;
-    EventArgs args;
-    args.DispatchRef(&newBrowser)
-        .BoolRef(&cancel)
-        .Long(6)
-        .Text(L"http://a/page.html")
-        .Text(L"http://b/popup.html?x=1&y=2");
-    EXPECT_EQ(S_OK, Fire(host, DISPID_NEWWINDOW3, args.Params()));
-    EXPECT_EQ(VARIANT_TRUE, cancel);
-    ASSERT_EQ(1u, shell.Calls().size());
-    const test::ShellCall& call = shell.Calls()[0];
-    EXPECT_FALSE(call.hasOwner);
-    EXPECT_EQ(L"Open", call.verb);
-    EXPECT_EQ(L"iexplore.exe", call.file);
-    EXPECT_EQ(L"http://b/popup.html?x=1&y=2", call.parameters);
-    EXPECT_FALSE(call.hasDirectory);
-    EXPECT_EQ(SW_SHOWNORMAL, call.show);
+    std::vector<std::wstring> all = web, lines;
+    all.insert(all.end(), other.begin(), other.end());
+    for (const std::wstring& url : all) {
+        IDispatch* newBrowser = nullptr;
+        VARIANT_BOOL cancel = VARIANT_FALSE;
+        EventArgs args;
+        args.DispatchRef(&newBrowser).BoolRef(&cancel).Long(6).Text(L"http://a/").Text(url.c_str());
+        EXPECT_EQ(S_OK, Fire(host, DISPID_NEWWINDOW3, args.Params()));
+        EXPECT_EQ(VARIANT_TRUE, cancel);
+    }
+    for (const std::wstring& url : other)
+        lines.push_back(L"新窗口地址已忽略:" + url + L"\r\n");
+    EXPECT_EQ(lines, shell.DebugLines());
+    ASSERT_EQ(web.size(), shell.Calls().size());
+    for (size_t i = 0; i < web.size(); ++i) {
+        const test::ShellCall& call = shell.Calls()[i];
+        EXPECT_EQ(web[i], call.file);
+        EXPECT_TRUE(!call.hasOwner && call.verb == L"Open" && call.parameters.empty() &&
+                    !call.hasDirectory && call.show == SW_SHOWNORMAL);
+    }
 }
 
 TEST(WebBrowserBaseEvents, OtherEventsAreDeclinedUntouched) {
@@ -293,7 +307,6 @@ TEST(WebBrowserBaseSite, CustomisationCallsAreDeclined) {
     RECT rect{0, 0, 10, 10};
     LPOLESTR keyPath = nullptr;
     IDropTarget* dropTarget = nullptr;
-    IDispatch* external = nullptr;
     wchar_t urlText[] = L"http://a/";
     LPWSTR translated = nullptr;
     IDataObject* filtered = nullptr;
@@ -324,7 +337,6 @@ TEST(WebBrowserBaseSite, CustomisationCallsAreDeclined) {
          [&] { return handler->TranslateAccelerator(&msg, nullptr, 0); }},
         {"GetOptionKeyPath", [&] { return handler->GetOptionKeyPath(&keyPath, 0); }},
         {"GetDropTarget", [&] { return handler->GetDropTarget(nullptr, &dropTarget); }},
-        {"GetExternal", [&] { return handler->GetExternal(&external); }},
         {"TranslateUrl", [&] { return handler->TranslateUrl(0, urlText, &translated); }},
         {"FilterDataObject", [&] { return handler->FilterDataObject(nullptr, &filtered); }},
     };
@@ -333,9 +345,13 @@ TEST(WebBrowserBaseSite, CustomisationCallsAreDeclined) {
     EXPECT_EQ(nullptr, typeInfo);
     EXPECT_EQ(nullptr, keyPath);
     EXPECT_EQ(nullptr, dropTarget);
-    EXPECT_EQ(nullptr, external);
     EXPECT_EQ(nullptr, translated);
     EXPECT_EQ(nullptr, filtered);
+    // Scripts find no external object: a null one, and S_FALSE as a host
+    // without one answers.
+    IDispatch* external = reinterpret_cast<IDispatch*>(1);
+    EXPECT_EQ(S_FALSE, handler->GetExternal(&external));
+    EXPECT_EQ(nullptr, external);
     EXPECT_EQ(before, host.RefCount());
 }
 

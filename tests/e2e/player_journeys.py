@@ -5,8 +5,9 @@ first_start: the program started from a download folder sets its page
 engine, installs itself, checks its version, logs in and opens the game
 maximised with its tray icon.
 in_game: the hotkeys, refresh, cache clearing, change server and the exit
-question. uninstall: the command of the uninstall entry, both stages, and the
-page engine values.
+question. login_redirect: a login page that ends with a server redirect to
+the game's address. uninstall: the command of the uninstall entry, both
+stages, and the page engine values.
 faults: the update service down or broken, broken settings, a read-only data
 folder and a locked installed file; the program keeps working each time.
 """
@@ -165,6 +166,26 @@ def in_game(player):
     wait_for(lambda: player.tray_colours() <= 2, 20, "the tray icon to go")
 
 
+def login_redirect(player):
+    """The login ends with a server redirect to the game's address, which the
+    login popup catches and the game window opens."""
+    game = "%s/play_gamecode?g=vrk&user=guest" % player.base
+    script = os.path.join(player.work, "redirect-login.script")
+    with open(script, "w") as f:
+        f.write("page %s/showMiniIndex*\n  wait 500\n  complete\n  wait 1500\n  redirect %s\n"
+                "page %s\n  complete\n" % (player.base, game, game))
+    os.environ["BROWSER_STANDIN_SCRIPT"] = script
+    player.stand_in.start()
+    player.log_in(player.download_program())
+    redirects = player.browser_events(" call redirect ")
+    check(len(redirects) == 1 and "notify=1" in redirects[0], "redirects %r" % redirects)
+    # The login's control ends with the cancelled redirect: no game page inside it.
+    control = redirects[0].split(" ")[0]
+    last = player.browser_events(control + " event ")[-1]
+    check(last.startswith("%s event BeforeNavigate2 url=%s " % (control, game))
+          and "cancel=1" in last, "the login popup did not catch the redirect: %r" % last)
+
+
 def uninstall(player):
     player.stand_in.start()
     plant_engine_values("other.exe", 7000)
@@ -277,4 +298,5 @@ def faults(player):
 
 if __name__ == "__main__":
     raise SystemExit(run_journeys(__doc__, {"first_start": first_start, "in_game": in_game,
+                                            "login_redirect": login_redirect,
                                             "uninstall": uninstall, "faults": faults}))

@@ -160,7 +160,7 @@ TEST(LoginScreen, PageEndsTheRunWithTheGameAddress) {
     EXPECT_EQ((Urls{L"http://127.0.0.1:28080/showMiniIndex/form.html", kCapitals, kGame}),
               g_reports);
     EXPECT_EQ(L"0 0 0 1 ", Logged(standin, L"event", L"BeforeNavigate2", {L"cancel"}));
-    EXPECT_EQ(L"0xc ", Logged(standin, L"call", L"GetHostInfo", {L"flags"}));
+    EXPECT_EQ(L"0x400000c ", Logged(standin, L"call", L"GetHostInfo", {L"flags"}));
     RECT page{0, 72, 700, 460}, panel{30, 40, 1246, 764}, popup{482, 240, 1182, 700};
     EXPECT_TRUE(IsRectEmpty(&hidden));
     EXPECT_TRUE(EqualRect(&page, &placed));

@@ -152,10 +152,12 @@ private:
 
     // BrowserNavigation.cpp
     HRESULT StartNavigation(const std::wstring& url, const wchar_t* origin);
-    void BeginPage(const std::wstring& url);
+    void ReplacePage(const std::wstring& url, std::vector<Step> steps);
+    void BeginPage(const std::wstring& url, std::vector<Step> steps);
     void RunSteps(unsigned generation);
     void RunStep(const Step& step, unsigned generation);
     void RunFrame(const std::wstring& url, unsigned generation);
+    void RunRedirect(const std::wstring& url, unsigned generation);
     void RunNewWindow(const std::wstring& url);
     void Schedule(unsigned delayMs, std::function<void()> action);
     bool Current(unsigned generation) const { return generation == generation_ && !closed_; }
@@ -175,6 +177,9 @@ private:
     ComPtr<IOleInPlaceFrame> frame_;
     ComPtr<IOleInPlaceUIWindow> uiWindow_;
     ComPtr<IOleAdviseHolder> adviseHolder_;
+    // The flags of the host's GetHostInfo answer; 0 before activation or
+    // when the host has no answer.
+    DWORD hostFlags_ = 0;
     bool inPlaceActive_ = false;
     bool uiActive_ = false;
     bool closed_ = false;

@@ -76,7 +76,8 @@ HRESULT BrowserControl::ActivateUi() {
 
 void BrowserControl::ReportHostInfo() {
     // The real control asks its host once for its UI options; the flags show
-    // in the log so tests can check what the host asked for.
+    // in the log so tests can check what the host asked for, and are kept for
+    // the one the stand-in acts on (redirect notification).
     ComPtr<IDocHostUIHandler> handler = site_.As<IDocHostUIHandler>(IID_IDocHostUIHandler);
     LogLine line(SourceName(id_), L"call", L"GetHostInfo");
     if (!handler) {
@@ -87,6 +88,7 @@ void BrowserControl::ReportHostInfo() {
     info.cbSize = sizeof(info);
     HRESULT hr = handler->GetHostInfo(&info);
     line.Result(hr).Hex(L"flags", info.dwFlags).Write();
+    hostFlags_ = SUCCEEDED(hr) ? info.dwFlags : 0;
     if (info.pchHostCss)
         CoTaskMemFree(info.pchHostCss);
     if (info.pchHostNS)

@@ -1,15 +1,19 @@
 // Navigation of the control and the scripted life of each page.
 //
-// A navigation, whether the host asks for it or the page redirects itself,
-// raises BeforeNavigate2 at once; if no sink cancels it, the new page begins
-// from the message loop: NavigateComplete2, then the page's steps from the
-// script, delays through timers. A page never completes unless its steps say
-// "complete" (an address the script does not name completes at once).
+// A navigation, whether the host asks for it or the page moves itself, raises
+// BeforeNavigate2 at once; if no sink cancels it, the new page begins from the
+// message loop: NavigateComplete2, then the page's steps from the script,
+// delays through timers. A page never completes unless its steps say
+// "complete" (an address the script does not name completes at once). A
+// server's redirect raises BeforeNavigate2 only for a host that asked for
+// redirect notifications, and its target completes at once.
 #include "BrowserControl.h"
 
 #include "BrowserEvents.h"
 #include "FrameBrowser.h"
 #include "Log.h"
+
+#include <mshtmhst.h>
 
 namespace standin {
 namespace {
@@ -45,22 +49,28 @@ HRESULT BrowserControl::StartNavigation(const std::wstring& url, const wchar_t* 
     // later one wins, as it does in the real control.
     if (outcome.cancel || !Current(before))
         return S_OK;
-    unsigned next = ++generation_;
-    timeline_.CancelAll();
-    window_->SetPage(url, L"loading");
-    Schedule(0, [this, url, next] {
-        if (Current(next))
-            BeginPage(url);
-    });
+    ReplacePage(url, script_.StepsFor(url));
     return S_OK;
 }
 
-void BrowserControl::BeginPage(const std::wstring& url) {
+// The current page's pending steps stop at once; the new page begins from the
+// message loop.
+void BrowserControl::ReplacePage(const std::wstring& url, std::vector<Step> steps) {
+    unsigned next = ++generation_;
+    timeline_.CancelAll();
+    window_->SetPage(url, L"loading");
+    Schedule(0, [this, url, steps = std::move(steps), next] {
+        if (Current(next))
+            BeginPage(url, steps);
+    });
+}
+
+void BrowserControl::BeginPage(const std::wstring& url, std::vector<Step> steps) {
     unsigned generation = generation_;
     url_ = url;
     complete_ = false;
     document_ = ComPtr<HtmlDocument>::Adopt(new HtmlDocument(url, id_, window_));
-    steps_ = script_.StepsFor(url);
+    steps_ = std::move(steps);
     nextStep_ = 0;
     window_->CreatePage();
     ShowState(L"loading");
@@ -99,16 +109,12 @@ void BrowserControl::RunStep(const Step& step, unsigned generation) {
         LogNavigation(id_, step.url, false, outcome);
         if (outcome.cancel || !Current(generation))
             break;
-        unsigned next = ++generation_;
-        timeline_.CancelAll();
-        window_->SetPage(step.url, L"loading");
-        std::wstring url = step.url;
-        Schedule(0, [this, url, next] {
-            if (Current(next))
-                BeginPage(url);
-        });
+        ReplacePage(step.url, script_.StepsFor(step.url));
         break;
     }
+    case StepKind::Redirect:
+        RunRedirect(step.url, generation);
+        break;
     case StepKind::NewWindow:
         RunNewWindow(step.url);
         break;
@@ -145,6 +151,25 @@ void BrowserControl::RunFrame(const std::wstring& url, unsigned generation) {
         return;
     frame->Complete();
     LogEvent(id_, L"DocumentComplete", url, true, FireDocumentComplete(events2_, source, url));
+}
+
+// The real control keeps a server's redirect to itself unless the host's
+// GetHostInfo asked for DOCHOSTUIFLAG_ENABLE_REDIRECT_NOTIFICATION; then the
+// host sees BeforeNavigate2 for the target and may cancel it. The target's
+// own steps in the script do not apply: it completes at once.
+void BrowserControl::RunRedirect(const std::wstring& url, unsigned generation) {
+    const bool notify = (hostFlags_ & DOCHOSTUIFLAG_ENABLE_REDIRECT_NOTIFICATION) != 0;
+    LogLine(SourceName(id_), L"call", L"redirect")
+        .Add(L"url", url)
+        .Add(L"notify", static_cast<long long>(notify))
+        .Write();
+    if (notify) {
+        EventOutcome outcome = FireBeforeNavigate2(events2_, Self(), url);
+        LogNavigation(id_, url, false, outcome);
+        if (outcome.cancel || !Current(generation))
+            return;
+    }
+    ReplacePage(url, {Step{StepKind::Complete, 0, {}, {}, {}}});
 }
 
 void BrowserControl::RunNewWindow(const std::wstring& url) {

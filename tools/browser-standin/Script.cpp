@@ -114,11 +114,11 @@ bool ParseStep(const std::wstring& keyword, const std::wstring& argument, Step* 
         StepKind kind;
     };
     static const Keyword kKeywords[] = {
-        {L"wait", StepKind::Wait},           {L"complete", StepKind::Complete},
-        {L"frame", StepKind::Frame},         {L"navigate", StepKind::Navigate},
-        {L"newwindow", StepKind::NewWindow}, {L"click", StepKind::Click},
-        {L"focus", StepKind::Focus},         {L"title", StepKind::Title},
-        {L"form", StepKind::Form},
+        {L"wait", StepKind::Wait},         {L"complete", StepKind::Complete},
+        {L"frame", StepKind::Frame},       {L"navigate", StepKind::Navigate},
+        {L"redirect", StepKind::Redirect}, {L"newwindow", StepKind::NewWindow},
+        {L"click", StepKind::Click},       {L"focus", StepKind::Focus},
+        {L"title", StepKind::Title},       {L"form", StepKind::Form},
     };
     const Keyword* found = nullptr;
     for (const Keyword& k : kKeywords) {
@@ -139,6 +139,7 @@ bool ParseStep(const std::wstring& keyword, const std::wstring& argument, Step* 
         return true;
     case StepKind::Frame:
     case StepKind::Navigate:
+    case StepKind::Redirect:
     case StepKind::NewWindow:
         if (argument.empty()) {
             *why = keyword + L" needs an address";

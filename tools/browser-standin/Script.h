@@ -13,7 +13,8 @@ enum class StepKind {
     Wait,      // pause the page's steps for delayMs
     Complete,  // DocumentComplete for the page itself
     Frame,     // BeforeNavigate2 and, unless cancelled, DocumentComplete for a frame
-    Navigate,  // the page moves itself to url (a redirect); the host may cancel it
+    Navigate,  // the page moves itself to url; the host may cancel it
+    Redirect,  // the server ends the navigation at url; the host hears of it only if it asked
     NewWindow, // the page asks for a new window showing url
     Click,     // a click on the element chain, reported to the document's sinks
     Focus,     // the page's window takes the keyboard focus

@@ -23,6 +23,7 @@ void TestWellFormedScript() {
                                 L"\r\n"
                                 L"  complete\r\n"
                                 L"  navigate http://h/play_gamecode?x=1#top\r\n"
+                                L"  redirect http://h/play_gamecode?y=2\r\n"
                                 L"  newwindow http://h/new\r\n"
                                 L"  focus\r\n"
                                 L"  form\r\n"
@@ -31,17 +32,18 @@ void TestWellFormedScript() {
     CHECK(script.problems.empty());
     CHECK_EQ(script.pages.size(), 2u);
     const std::vector<Step>& steps = script.pages[0].steps;
-    CHECK_EQ(steps.size(), 7u);
-    if (steps.size() != 7)
+    CHECK_EQ(steps.size(), 8u);
+    if (steps.size() != 8)
         return;
     CHECK(steps[0].kind == StepKind::Wait && steps[0].delayMs == 250);
     // An address is the rest of the line, spaces and '#' included.
     CHECK(steps[1].kind == StepKind::Frame && steps[1].url == L"http://h/frame a");
     CHECK(steps[2].kind == StepKind::Complete);
     CHECK(steps[3].kind == StepKind::Navigate && steps[3].url == L"http://h/play_gamecode?x=1#top");
-    CHECK(steps[4].kind == StepKind::NewWindow && steps[4].url == L"http://h/new");
-    CHECK(steps[5].kind == StepKind::Focus);
-    CHECK(steps[6].kind == StepKind::Form);
+    CHECK(steps[4].kind == StepKind::Redirect && steps[4].url == L"http://h/play_gamecode?y=2");
+    CHECK(steps[5].kind == StepKind::NewWindow && steps[5].url == L"http://h/new");
+    CHECK(steps[6].kind == StepKind::Focus);
+    CHECK(steps[7].kind == StepKind::Form);
 }
 
 void TestClickChains() {

@@ -1,6 +1,7 @@
 // The stand-in under hostile conditions: broken or missing scripts, a host
-// that closes and releases the control from inside an event, and a host that
-// starts a navigation from inside BeforeNavigate2.
+// that closes and releases the control from inside an event, a host that
+// starts a navigation from inside BeforeNavigate2, and server redirects that
+// only some hosts hear of.
 #include "BrowserTests.h"
 
 #include "Check.h"
@@ -9,6 +10,7 @@
 #include "TestSinks.h"
 
 #include <exdispid.h>
+#include <mshtmhst.h>
 
 namespace selftest {
 namespace {
@@ -132,6 +134,38 @@ void TestNavigationFromInsideBeforeNavigate(HWND window) {
     Stop(hosted);
 }
 
+// A server's redirect raises BeforeNavigate2 only for a host whose
+// GetHostInfo asks for it, with the host's cancel honoured; otherwise the
+// target simply loads. The target completes once, whatever its own page in
+// the script says, and the redirected page's later steps are dropped.
+void TestServerRedirect(HWND window) {
+    const std::wstring form = L"http://127.0.0.1/form", game = L"http://127.0.0.1/play_gamecode";
+    UseScript(L"server-redirect", "page http://127.0.0.1/form\n"
+                                  "  redirect http://127.0.0.1/play_gamecode\n  complete\n"
+                                  "page http://127.0.0.1/play_gamecode\n  complete\n  complete\n");
+    // notify, cancel: BeforeNavigate2 and the target's completions expected
+    const int cases[][4] = {{0, 1, 0, 1}, {1, 0, 1, 1}, {1, 1, 1, 0}};
+    for (const auto& c : cases) {
+        TestHost host(window);
+        host.hostFlags |= c[0] ? DOCHOSTUIFLAG_ENABLE_REDIRECT_NOTIFICATION : 0;
+        BrowserSink sink;
+        sink.cancelContaining = c[1] ? L"play_gamecode" : L"";
+        Hosted hosted;
+        CHECK(Start(window, host, sink, hosted));
+        if (!hosted.web)
+            return;
+        Navigate(hosted.web.Get(), form);
+        PumpUntil([&] { return sink.Count(DISPID_DOCUMENTCOMPLETE, c[3] ? game : form); }, 3000);
+        PumpFor(100);
+        CHECK_EQ(sink.Count(DISPID_BEFORENAVIGATE2, game), c[2]);
+        CHECK_EQ(sink.Count(DISPID_NAVIGATECOMPLETE2, game), c[3]);
+        CHECK_EQ(sink.Count(DISPID_DOCUMENTCOMPLETE, game), c[3]);
+        CHECK_EQ(sink.Count(DISPID_DOCUMENTCOMPLETE, form), 1 - c[3]);
+        Stop(hosted);
+    }
+    CHECK_EQ(CountLogLines(ReadLog(), {"call redirect", "notify=0"}), 1);
+}
+
 } // namespace
 
 void RunRobustnessTests() {
@@ -140,6 +174,7 @@ void RunRobustnessTests() {
     TestMissingScript(window.Get());
     TestReleaseFromInsideAnEvent(window.Get());
     TestNavigationFromInsideBeforeNavigate(window.Get());
+    TestServerRedirect(window.Get());
 }
 
 } // namespace selftest

@@ -80,7 +80,7 @@ STDMETHODIMP TestHost::GetBorder(LPRECT border) {
 }
 
 STDMETHODIMP TestHost::GetHostInfo(DOCHOSTUIINFO* info) {
-    info->dwFlags |= DOCHOSTUIFLAG_NO3DBORDER | DOCHOSTUIFLAG_SCROLL_NO;
+    info->dwFlags |= hostFlags;
     return S_OK;
 }
 

@@ -22,6 +22,9 @@ public:
     TestHost(const TestHost&) = delete;
     TestHost& operator=(const TestHost&) = delete;
 
+    // What GetHostInfo adds to the control's flags.
+    DWORD hostFlags = DOCHOSTUIFLAG_NO3DBORDER | DOCHOSTUIFLAG_SCROLL_NO;
+
     // The test owns the object; the count shows what the control still holds.
     LONG Refs() const { return refs_; }
     int InPlaceActivations() const { return activations_; }
