@@ -125,11 +125,12 @@ void PrintHotKeysFree(int count, wchar_t** keys) {
     SetForegroundWindow(front);
     for (int i = 0; i < count; ++i) {
         UINT key = wcstoul(keys[i], nullptr, 0);
-        bool free = false;
-        for (DWORD start = GetTickCount(); !free && GetTickCount() - start < 3000; PumpFor(100))
-            free = RegisterHotKey(front, i + 1, 0, key) != FALSE;
+        bool registered = false;
+        for (DWORD start = GetTickCount(); !registered && GetTickCount() - start < 3000;
+             PumpFor(100))
+            registered = RegisterHotKey(front, i + 1, 0, key) != FALSE;
         UnregisterHotKey(front, i + 1);
-        Print(free ? L"free" : L"taken");
+        Print(registered ? L"free" : L"taken");
     }
     DestroyWindow(front);
 }
