@@ -5,7 +5,8 @@ first_start: the program started from a download folder installs itself,
 checks its version, logs in and opens the game maximised with its tray icon.
 in_game: the hotkeys, and which of them other programs keep; refresh, the
 tray icon after the taskbar restarts, cache clearing, the taskbar on other
-sides, change server and the exit question. uninstall: the command of the uninstall entry, both stages.
+sides, change server and the exit question. uninstall: the command of the
+uninstall entry, both stages.
 faults: the update service down or broken, broken settings, a read-only data
 folder and a locked installed file; the program keeps working each time.
 """
