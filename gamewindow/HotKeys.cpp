@@ -85,10 +85,7 @@ void CGameHotKeys::Register(HWND window) {
     if (ReadChord(table, kBossKeySetting, boss)) {
         UnregisterHotKey(window, kHotKeyBoss);
         // A held key hides or shows the game once, not once per key repeat.
-        // Where the system does not know the flag (before Windows 7), the key
-        // is registered without it.
-        if (!RegisterHotKey(window, kHotKeyBoss, boss.modifiers | MOD_NOREPEAT, boss.virtualKey))
-            RegisterHotKey(window, kHotKeyBoss, boss.modifiers, boss.virtualKey);
+        RegisterHotKey(window, kHotKeyBoss, boss.modifiers | MOD_NOREPEAT, boss.virtualKey);
     }
     hasFullScreenKey_ = ReadChord(table, kFullScreenSetting, fullScreenKey_);
 }

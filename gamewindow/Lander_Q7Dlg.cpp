@@ -40,6 +40,13 @@ constexpr UINT WM_CHECK_WINDOW_KEYS = WM_APP + 1;
 
 using UniqueMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, decltype(&DestroyMenu)>;
 
+// Broadcast by a taskbar that starts again (after Explorer ended or was
+// restarted), which shows none of the icons it had.
+UINT TaskbarCreatedMessage() {
+    static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+    return message;
+}
+
 } // namespace
 
 CLander_Q7Dlg::CLander_Q7Dlg() : CDialog(IDD_LANDER_Q7_DIALOG, nullptr) {
@@ -72,6 +79,9 @@ BOOL CLander_Q7Dlg::OnInitDialog() {
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MAIN_ICON), IMAGE_ICON,
                    GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), LR_DEFAULTCOLOR)));
     trayIcon_.Add(trayIconImage_.get(), m_hWnd, title);
+    // The taskbar runs unelevated; a game started as administrator hears it
+    // start again only when its window lets the message through.
+    ChangeWindowMessageFilterEx(m_hWnd, TaskbarCreatedMessage(), MSGFLT_ALLOW, nullptr);
 
     SetUpCaptionButtons(buttons_);
     stripLeft_ = LoadPngResourceImage(kStripLeftPng);
@@ -113,9 +123,7 @@ BOOL CLander_Q7Dlg::PreTranslateMessage(MSG* msg) {
 }
 
 LRESULT CLander_Q7Dlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-    // A restarted taskbar has forgotten every notification icon.
-    static const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
-    if (msg == taskbarCreated && taskbarCreated) {
+    if (msg == TaskbarCreatedMessage() && msg) {
         trayIcon_.AddAgain();
         return 0;
     }
