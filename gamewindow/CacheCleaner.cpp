@@ -33,6 +33,21 @@ INTERNET_CACHE_ENTRY_INFOW* EntryIn(std::vector<unsigned char>& buffer) {
 
 const wchar_t kFolderStartLine[] = L"开始清理%s文件夹\r\n";
 
+// Entries the folder walk leaves, wherever they are, compared without regard
+// to case: the folder's own settings file, and the folders in which other
+// programs keep their working files (the copies of opened mail attachments,
+// office documents being edited).
+const wchar_t* const kKeptNames[] = {L"desktop.ini", L"Content.Outlook", L"Content.MSO",
+                                     L"Content.Word"};
+
+bool IsKept(const std::wstring& name) {
+    for (const wchar_t* kept : kKeptNames) {
+        if (CompareStringOrdinal(name.c_str(), -1, kept, -1, TRUE) == CSTR_EQUAL)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 bool DeleteUrlCacheEntries() {
@@ -76,8 +91,7 @@ bool EmptyCacheFolder(const std::wstring& folder) {
         return false;
     do {
         std::wstring name = found.cFileName;
-        if (name == L"." || name == L".." ||
-            CompareStringOrdinal(name.c_str(), -1, L"desktop.ini", -1, TRUE) == CSTR_EQUAL)
+        if (name == L"." || name == L".." || IsKept(name))
             continue;
         std::wstring full = folder + L"\\" + name;
         // The search has already read the attributes.

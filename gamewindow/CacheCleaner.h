@@ -18,9 +18,10 @@ extern DebugOutputProc outputDebugString;
 // enumeration could not be opened (an empty cache).
 bool DeleteUrlCacheEntries();
 
-// Deletes everything below folder except files named desktop.ini (and the
-// folders that still hold one), clearing read-only bits first. False when the
-// folder cannot be searched.
+// Deletes everything below folder except files named desktop.ini and the
+// folders Content.Outlook, Content.MSO and Content.Word with all they hold
+// (and the folders that still hold any of them), clearing read-only bits
+// first. False when the folder cannot be searched.
 bool EmptyCacheFolder(const std::wstring& folder);
 
 } // namespace cachecleaner

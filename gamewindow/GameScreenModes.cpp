@@ -6,6 +6,7 @@
 
 #include "gamewindow/CaptionButtons.h"
 #include "gamewindow/TitleStrip.h"
+#include "ui/MonitorArea.h"
 
 namespace {
 
@@ -38,22 +39,31 @@ void CLander_Q7Dlg::OnCancel() {
 
 void CLander_Q7Dlg::OnTimer(UINT_PTR id) {
     if (id == kRefitTimer) {
-        if (fullScreen_)
+        if (fullScreen_) {
             EnterFullScreen();
-        else
+        } else {
+            // The work area may have changed its width since the buttons
+            // were placed.
             FitToWorkArea();
+            LayoutCaptionButtons();
+        }
         KillTimer(m_hWnd, kRefitTimer);
     }
 }
 
+void CLander_Q7Dlg::OnWorkAreaChanged() {
+    // The taskbar moved, was hidden or shown, or a monitor changed: the
+    // layout is fitted again once the system has placed its own windows. A
+    // hidden or minimised window is left where it is.
+    if ((maximized_ || fullScreen_) && IsWindowVisible(m_hWnd) && !IsIconic(m_hWnd))
+        SetTimer(m_hWnd, kRefitTimer, kRefitDelayMs, nullptr);
+}
+
+// The work area of the window's own monitor, wherever its taskbar sits.
 void CLander_Q7Dlg::FitToWorkArea() {
-    int width = GetSystemMetrics(SM_CXSCREEN);
-    int height = GetSystemMetrics(SM_CYSCREEN);
-    int taskbarHeight = 0;
-    RECT taskbar{};
-    if (HWND tray = FindWindowW(L"Shell_TrayWnd", L""); tray && GetWindowRect(tray, &taskbar))
-        taskbarHeight = taskbar.bottom - taskbar.top;
-    SetWindowPos(m_hWnd, nullptr, 0, 0, width, height - taskbarHeight, SWP_NOZORDER);
+    RECT area = monitorarea::WorkArea(m_hWnd);
+    SetWindowPos(m_hWnd, nullptr, area.left, area.top, area.right - area.left,
+                 area.bottom - area.top, SWP_NOZORDER);
     PlaceGameView(false);
     SendFrameLayout(false);
     InvalidateStrip();
@@ -104,8 +114,9 @@ void CLander_Q7Dlg::EnterMaximizedLayout() {
 void CLander_Q7Dlg::EnterFullScreen() {
     fullScreen_ = true;
     SendMessageW(m_hWnd, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
-    SetWindowPos(m_hWnd, nullptr, 0, 0, GetSystemMetrics(SM_CXSCREEN),
-                 GetSystemMetrics(SM_CYSCREEN), SWP_NOZORDER);
+    RECT monitor = monitorarea::MonitorArea(m_hWnd);
+    SetWindowPos(m_hWnd, nullptr, monitor.left, monitor.top, monitor.right - monitor.left,
+                 monitor.bottom - monitor.top, SWP_NOZORDER);
     PlaceGameView(true);
     SendFrameLayout(true);
     ShowCaptionButtons(buttons_, SW_HIDE, changeServerVisibility_);

@@ -34,13 +34,13 @@ struct Modifier {
 
 const Modifier kModifiers[] = {{L"Alt", MOD_ALT}, {L"Ctrl", MOD_CONTROL}, {L"Shift", MOD_SHIFT}};
 
-void RegisterFromSetting(HWND window, const CHotKeyTable& table, int id, const wchar_t* key) {
+// False when the setting's text is empty: no key for that action.
+bool ReadChord(const CHotKeyTable& table, const wchar_t* key, HotKeyChord& chord) {
     std::wstring text = ReadSetting(kSettingSection, key, kAbsentKeyText);
     if (text.empty())
-        return;
-    UnregisterHotKey(window, id);
-    HotKeyChord chord = ParseHotKeyText(table, text);
-    RegisterHotKey(window, id, chord.modifiers, chord.virtualKey);
+        return false;
+    chord = ParseHotKeyText(table, text);
+    return true;
 }
 
 } // namespace
@@ -78,9 +78,29 @@ HotKeyChord ParseHotKeyText(const CHotKeyTable& table, const std::wstring& text)
     return chord;
 }
 
-void RegisterGameHotKeys(HWND window) {
+void CGameHotKeys::Register(HWND window) {
+    window_ = window;
     CHotKeyTable table;
-    RegisterFromSetting(window, table, kHotKeyBoss, kBossKeySetting);
-    RegisterFromSetting(window, table, kHotKeyFullScreen, kFullScreenSetting);
-    RegisterHotKey(window, kHotKeyRefresh, 0, VK_F5);
+    HotKeyChord boss;
+    if (ReadChord(table, kBossKeySetting, boss)) {
+        UnregisterHotKey(window, kHotKeyBoss);
+        // A held key hides or shows the game once, not once per key repeat.
+        RegisterHotKey(window, kHotKeyBoss, boss.modifiers | MOD_NOREPEAT, boss.virtualKey);
+    }
+    hasFullScreenKey_ = ReadChord(table, kFullScreenSetting, fullScreenKey_);
+}
+
+void CGameHotKeys::HoldWindowKeys(bool hold) {
+    if (!window_ || hold == holding_)
+        return;
+    holding_ = hold;
+    if (!hold) {
+        UnregisterHotKey(window_, kHotKeyFullScreen);
+        UnregisterHotKey(window_, kHotKeyRefresh);
+        return;
+    }
+    if (hasFullScreenKey_)
+        RegisterHotKey(window_, kHotKeyFullScreen, fullScreenKey_.modifiers,
+                       fullScreenKey_.virtualKey);
+    RegisterHotKey(window_, kHotKeyRefresh, 0, VK_F5);
 }

@@ -33,6 +33,23 @@ struct HotKeyChord {
 // or case-folded, and unknown parts give 0 rather than failing.
 HotKeyChord ParseHotKeyText(const CHotKeyTable& table, const std::wstring& text);
 
-// Registers the boss key and the full-screen key from the settings file, and
-// F5, on the window. Refusals by the system are not reported.
-void RegisterGameHotKeys(HWND window);
+// The game window's hotkeys. The boss key is held for the whole run, so that
+// it hides and shows the game from anywhere; the refresh key (F5) and the
+// full-screen key act only on the game in front, so they are held only while
+// it is there and other programs have them the rest of the time. Refusals by
+// the system are not reported.
+class CGameHotKeys {
+public:
+    // Reads both key texts from the settings file and registers the boss key
+    // on the window.
+    void Register(HWND window);
+    // Takes the refresh and full-screen keys, or gives them back.
+    void HoldWindowKeys(bool hold);
+
+private:
+    HWND window_ = nullptr;
+    // Absent when the settings give an empty text.
+    bool hasFullScreenKey_ = false;
+    HotKeyChord fullScreenKey_;
+    bool holding_ = false;
+};

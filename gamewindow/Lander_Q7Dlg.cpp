@@ -15,6 +15,7 @@
 #include "ui/CustomMessageBox.h"
 #include "ui/ExitQuestion.h"
 #include "ui/MenbanDlg.h"
+#include "ui/MonitorArea.h"
 #include "ui/PngResource.h"
 
 #include <cwchar>
@@ -33,8 +34,18 @@ constexpr DWORD kFrameCloseWaitMs = 50;
 // The tray menu opens this far left of the cursor, so that it stays on
 // screen next to a notification area in the bottom-right corner.
 constexpr int kTrayMenuOffset = 130;
+// Posted to the window itself whenever its activation changes, so that the
+// keys it holds follow the foreground window once the change has settled.
+constexpr UINT WM_CHECK_WINDOW_KEYS = WM_APP + 1;
 
 using UniqueMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, decltype(&DestroyMenu)>;
+
+// Broadcast by a taskbar that starts again (after Explorer ended or was
+// restarted), which shows none of the icons it had.
+UINT TaskbarCreatedMessage() {
+    static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+    return message;
+}
 
 } // namespace
 
@@ -68,6 +79,9 @@ BOOL CLander_Q7Dlg::OnInitDialog() {
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MAIN_ICON), IMAGE_ICON,
                    GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), LR_DEFAULTCOLOR)));
     trayIcon_.Add(trayIconImage_.get(), m_hWnd, title);
+    // The taskbar runs unelevated; a game started as administrator hears it
+    // start again only when its window lets the message through.
+    ChangeWindowMessageFilterEx(m_hWnd, TaskbarCreatedMessage(), MSGFLT_ALLOW, nullptr);
 
     SetUpCaptionButtons(buttons_);
     stripLeft_ = LoadPngResourceImage(kStripLeftPng);
@@ -83,7 +97,7 @@ BOOL CLander_Q7Dlg::OnInitDialog() {
     else
         gameView_.reset();
 
-    CenterWindow();
+    monitorarea::CenterInWorkArea(m_hWnd);
     EnterMaximizedLayout();
 
     overlay_ = std::make_unique<CMenbanDlg>();
@@ -94,7 +108,8 @@ BOOL CLander_Q7Dlg::OnInitDialog() {
 
     accelerators_ =
         LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_GAME_ACCELERATORS));
-    RegisterGameHotKeys(m_hWnd);
+    hotKeys_.Register(m_hWnd);
+    CheckWindowKeys();
     return TRUE;
 }
 
@@ -108,6 +123,10 @@ BOOL CLander_Q7Dlg::PreTranslateMessage(MSG* msg) {
 }
 
 LRESULT CLander_Q7Dlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == TaskbarCreatedMessage() && msg) {
+        trayIcon_.AddAgain();
+        return 0;
+    }
     switch (msg) {
     case WM_COMMAND:
         // Clicks, menu items and accelerators; other control notifications
@@ -149,7 +168,21 @@ LRESULT CLander_Q7Dlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     case WM_ACTIVATE:
+        PostMessageW(m_hWnd, WM_CHECK_WINDOW_KEYS, 0, 0);
         return 0;
+    case WM_ACTIVATEAPP:
+        PostMessageW(m_hWnd, WM_CHECK_WINDOW_KEYS, 0, 0);
+        break;
+    case WM_CHECK_WINDOW_KEYS:
+        CheckWindowKeys();
+        return 0;
+    case WM_SETTINGCHANGE:
+        if (wParam == SPI_SETWORKAREA)
+            OnWorkAreaChanged();
+        break;
+    case WM_DISPLAYCHANGE:
+        OnWorkAreaChanged();
+        break;
     default:
         break;
     }
@@ -242,6 +275,10 @@ void CLander_Q7Dlg::OnHotKey(int id) {
     default:
         break;
     }
+}
+
+void CLander_Q7Dlg::CheckWindowKeys() {
+    hotKeys_.HoldWindowKeys(IsActiveWindow());
 }
 
 bool CLander_Q7Dlg::IsActiveWindow() const {

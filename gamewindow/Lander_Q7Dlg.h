@@ -8,6 +8,7 @@
 
 #include "framework/Dialog.h"
 #include "gamewindow/CaptionButtons.h"
+#include "gamewindow/HotKeys.h"
 #include "gamewindow/TrayIcon.h"
 
 #include <gdiplus.h>
@@ -51,6 +52,8 @@ private:
     bool OnCommand(UINT id);
     void OnSysCommand(WPARAM command);
     void OnHotKey(int id);
+    // Holds the refresh and full-screen keys while the window is in front.
+    void CheckWindowKeys();
     void OnTrayNotify(UINT mouseMessage);
     BOOL OnEraseBackground(HDC dc);
 
@@ -58,6 +61,7 @@ private:
     void OnSystemRestore();
     void OnSize(WPARAM kind);
     void OnTimer(UINT_PTR id);
+    void OnWorkAreaChanged();
     void Maximize();
     void Restore();
     // Restore without touching the minimised-by-button flag.
@@ -101,4 +105,5 @@ private:
     std::unique_ptr<Gdiplus::Image> stripRight_;
     int minimizedByButton_ = 0;
     HACCEL accelerators_ = nullptr;
+    CGameHotKeys hotKeys_;
 };

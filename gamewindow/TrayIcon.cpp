@@ -27,6 +27,11 @@ void CTrayIcon::Add(HICON icon, HWND owner, const std::wstring& tip) {
     added_ = true;
 }
 
+void CTrayIcon::AddAgain() {
+    if (added_)
+        Shell_NotifyIconW(NIM_ADD, &data_);
+}
+
 void CTrayIcon::Remove() {
     if (!added_)
         return;

@@ -18,6 +18,9 @@ public:
 
     // Adds the icon with owner's callback and the tip, cut to fit the record.
     void Add(HICON icon, HWND owner, const std::wstring& tip);
+    // Adds the icon again with the same record if it was added: a taskbar
+    // that starts again shows none of the icons it had.
+    void AddAgain();
     // Takes the icon out of the notification area if it is there.
     void Remove();
 

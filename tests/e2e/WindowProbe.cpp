@@ -13,11 +13,26 @@
 //   reg ROOT KEY        the string and number (REG_DWORD, in decimal) values
 //                       of a registry key (HKLM in its 64-bit view, or
 //                       HKCU), one "name=data" line each
+//   hotkeys VK...       puts a window of its own in front, then says for
+//                       each key whether this process can register it as a
+//                       hotkey: "free" or "taken"
+//   forget-icon HWND    takes the window's tray icon (id 0) away, as a
+//                       taskbar that restarts forgets every icon
+//   taskbar-created     broadcasts the message a restarted taskbar sends
+//   tray-click HWND     sends the window the callback of a left click on its
+//                       tray icon
+//   taskbar SIDE        docks the taskbar at the left, top, right or bottom
+//   workarea-changed    broadcasts that the work area changed, as the shell
+//                       does when its taskbar moves or shows up (Wine's
+//                       running programs see the new work area once a
+//                       process has started, such as this probe)
 // Text is written as UTF-8.
 #include <windows.h>
 
+#include <shellapi.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <cwchar>
@@ -100,6 +115,57 @@ int PrintRegistryValues(const wchar_t* root, const wchar_t* path) {
     return 0;
 }
 
+void PumpFor(DWORD ms) {
+    DWORD start = GetTickCount();
+    while (GetTickCount() - start < ms) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&msg);
+        Sleep(20);
+    }
+}
+
+// A program that takes a key for itself while the game is behind it; the
+// game gives its keys back asynchronously, so each key is tried for a while.
+void PrintHotKeysFree(int count, wchar_t** keys) {
+    HWND front = CreateWindowW(L"Static", L"probe", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
+                               nullptr, nullptr, nullptr);
+    SetForegroundWindow(front);
+    for (int i = 0; i < count; ++i) {
+        UINT key = wcstoul(keys[i], nullptr, 0);
+        bool registered = false;
+        for (DWORD start = GetTickCount(); !registered && GetTickCount() - start < 3000;
+             PumpFor(100))
+            registered = RegisterHotKey(front, i + 1, 0, key) != FALSE;
+        UnregisterHotKey(front, i + 1);
+        Print(registered ? L"free" : L"taken");
+    }
+    DestroyWindow(front);
+}
+
+int ForgetTrayIcon(HWND owner) {
+    NOTIFYICONDATAW icon{};
+    icon.cbSize = sizeof(icon);
+    icon.hWnd = owner;
+    return Shell_NotifyIconW(NIM_DELETE, &icon) ? 0 : 1;
+}
+
+int DockTaskbar(const std::wstring& side) {
+    HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
+    RECT bar{};
+    if (!taskbar || !GetWindowRect(taskbar, &bar))
+        return 1;
+    int thickness = std::min(bar.right - bar.left, bar.bottom - bar.top);
+    int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    RECT docked = side == L"left"    ? RECT{0, 0, thickness, height}
+                  : side == L"top"   ? RECT{0, 0, width, thickness}
+                  : side == L"right" ? RECT{width - thickness, 0, width, height}
+                                     : RECT{0, height - thickness, width, height};
+    SetWindowPos(taskbar, nullptr, docked.left, docked.top, docked.right - docked.left,
+                 docked.bottom - docked.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    return 0;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -131,10 +197,27 @@ int wmain(int argc, wchar_t** argv) {
         Print(IsHungAppWindow(ParseWindow(argv[2])) ? L"1" : L"0");
     } else if (verb == L"reg" && argc == 4) {
         return PrintRegistryValues(argv[2], argv[3]);
+    } else if (verb == L"hotkeys" && argc > 2) {
+        PrintHotKeysFree(argc - 2, argv + 2);
+    } else if (verb == L"forget-icon" && argc == 3) {
+        return ForgetTrayIcon(ParseWindow(argv[2]));
+    } else if (verb == L"tray-click" && argc == 3) {
+        // The game window's tray callback message, WM_USER + 1.
+        PostMessageW(ParseWindow(argv[2]), WM_USER + 1, 0, WM_LBUTTONDOWN);
+    } else if (verb == L"taskbar-created") {
+        SendMessageTimeoutW(HWND_BROADCAST, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0,
+                            SMTO_ABORTIFHUNG, 5000, nullptr);
+    } else if (verb == L"taskbar" && argc == 3) {
+        return DockTaskbar(argv[2]);
+    } else if (verb == L"workarea-changed") {
+        SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, SPI_SETWORKAREA, 0, SMTO_ABORTIFHUNG,
+                            5000, nullptr);
     } else {
         Print(L"usage: windows | children HWND | workarea | folder CSIDL | key VK... | command "
               L"HWND ID | "
-              L"hung HWND | reg HKLM|HKCU KEY");
+              L"hung HWND | reg HKLM|HKCU KEY | hotkeys VK... | forget-icon HWND | "
+              L"tray-click HWND | taskbar-created | "
+              L"taskbar left|top|right|bottom | workarea-changed");
         return 2;
     }
     return 0;

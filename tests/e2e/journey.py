@@ -216,8 +216,25 @@ class Player:
         if self.game_pages_loaded() <= pages_before:
             return None
         area = self.work_area()
-        return next((w for w in self.game_windows()
-                     if w.visible and (w.x, w.y, w.width, w.height) == area), None)
+        shown = [w for w in self.game_windows() if w.visible]
+        fitted = next((w for w in shown if (w.x, w.y, w.width, w.height) == area), None)
+        if shown and not fitted:
+            self.announce_work_area()
+        return fitted
+
+    def announce_work_area(self):
+        """Tells the programs that the work area changed, as Windows' shell does
+        when its taskbar moves or shows up. Wine's taskbar shows up only with
+        the first tray icon, after the program has read the work area, and
+        says nothing."""
+        self.probe("workarea-changed")
+
+    def dock_taskbar(self, side):
+        """Docks the taskbar at a side of the screen and announces it; returns
+        the new work area."""
+        self.probe("taskbar", side)
+        self.announce_work_area()
+        return self.work_area()
 
     def game_window(self):
         games = self.game_windows()

@@ -4,10 +4,11 @@
 first_start: the program started from a download folder sets its page
 engine, installs itself, checks its version, logs in and opens the game
 maximised with its tray icon.
-in_game: the hotkeys, refresh, cache clearing, change server and the exit
-question. login_redirect: a login page that ends with a server redirect to
-the game's address. uninstall: the command of the uninstall entry, both
-stages, and the page engine values.
+in_game: the hotkeys, and which of them other programs keep; refresh, the
+tray icon after the taskbar restarts, cache clearing, the taskbar on other
+sides, change server and the exit question. login_redirect: a login page
+that ends with a server redirect to the game's address. uninstall: the
+command of the uninstall entry, both stages, and the page engine values.
 faults: the update service down or broken, broken settings, a read-only data
 folder and a locked installed file; the program keeps working each time.
 """
@@ -111,6 +112,12 @@ def in_game(player):
     game = player.log_in(player.download_program())
     maximised = game_rect(player)
 
+    # Behind another program, F5 and F11 are that program's to take; the boss
+    # key stays the game's. A click on the tray icon brings the game back.
+    held = player.probe("hotkeys", VK_F5, VK_F11, VK_F10)
+    check(held == ["free", "free", "taken"], "F5, F11, F10 behind another program: %r" % held)
+    player.probe("tray-click", game.handle)
+
     player.probe("key", VK_F10)
     wait_for(lambda: not player.game_window().visible, 20, "the boss key to hide the window")
     player.probe("key", VK_F10)
@@ -134,10 +141,23 @@ def in_game(player):
     wait_for(lambda: len(player.browser_events("call Refresh")) > refreshes, 20,
              "F5 to refresh the page")
 
+    player.probe("forget-icon", game.handle)
+    wait_for(lambda: player.tray_colours() <= 2, 20, "the restarting taskbar to forget the icon")
+    player.probe("taskbar-created")
+    wait_for(lambda: player.tray_colours() > 2, 20, "the tray icon after the taskbar restarted")
+
     cache = player.linux_folder(CSIDL_INTERNET_CACHE)
     os.makedirs(os.path.join(cache, "vrk"), exist_ok=True)
     for i in range(3000):
         open(os.path.join(cache, "vrk", "entry%d.js" % i), "w").close()
+    # Other programs' working files in the cache folder.
+    working = [os.path.join(cache, "Content.Outlook", "Q7AB12CD", "offer.docx"),
+               os.path.join(cache, "vrk", "Content.MSO", "3F2A.tmp"),
+               os.path.join(cache, "Content.Word", "~WRS0001.tmp")]
+    for path in working:
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        with open(path, "w") as f:
+            f.write("being edited")
     player.click(game, "IDC_BTN_CLEAR_CACHE")
     overlay = wait_for(lambda: [w for w in player.visible("") if w.pid == game.pid
                                 and (w.x, w.y, w.width, w.height) == maximised], 30,
@@ -145,6 +165,18 @@ def in_game(player):
     wait_for(lambda: not any(w.handle == overlay.handle for w in player.visible("")), 60,
              "the overlay to go")
     check(not os.path.exists(os.path.join(cache, "vrk", "entry0.js")), "the cache was not emptied")
+    check(all(os.path.isfile(path) and open(path).read() == "being edited" for path in working),
+          "other programs' working files went")
+
+    # The maximised game fills the work area wherever the taskbar is docked;
+    # Wine reports an empty one for a taskbar on a side, and the game then
+    # takes the whole screen.
+    for side in ("left", "top", "right", "bottom"):
+        area = player.dock_taskbar(side)
+        fitted = area if area[2] > 0 and area[3] > 0 else (0, 0, 1280, 1024)
+        wait_for(lambda: game_rect(player) == fitted, 20,
+                 "the game on %r with the taskbar at the %s" % (fitted, side))
+    check(game_rect(player) == maximised, "the taskbar back at the bottom: %r" % (game_rect(player),))
 
     player.click(game, "IDC_BTN_CLOSE")
     player.answer(yes=False)

@@ -55,7 +55,11 @@ TEST(CacheClearing, EmptiesCacheButKeepsCookiesAndDesktopIni) {
 
     wchar_t path[MAX_PATH] = {};
     SHGetFolderPathW(nullptr, CSIDL_INTERNET_CACHE, nullptr, 0, path);
-    std::wstring folder = path, kept[] = {L"\\desktop.ini", L"\\In\\DESKTOP.INI"},
+    // Other programs' working folders stay whole, at any depth.
+    std::wstring folder = path,
+                 kept[] = {L"\\desktop.ini", L"\\In\\DESKTOP.INI",
+                           L"\\Content.Outlook\\Q7AB12CD\\offer.docx",
+                           L"\\In\\content.mso\\3F2A.tmp", L"\\Content.Word\\~WRS0001.tmp"},
                  gone[] = {L"\\a.js", L"\\In\\b.htm", L"\\Gone\\Deeper\\e.txt"};
     HWND window = CreateWindowW(L"Static", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, 0, 0, 0);
     SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountClears));
@@ -63,6 +67,9 @@ TEST(CacheClearing, EmptiesCacheButKeepsCookiesAndDesktopIni) {
     for (int clearings : {1, 2}) {
         test::MakeDirectories(folder + L"\\Gone\\Deeper");
         test::MakeDirectories(folder + L"\\In");
+        for (const wchar_t* working :
+             {L"\\Content.Outlook\\Q7AB12CD", L"\\In\\content.mso", L"\\Content.Word"})
+            test::MakeDirectories(folder + working);
         for (const std::wstring& name : kept)
             test::WriteBytes(folder + name, "kept");
         for (const std::wstring& name : gone) {

@@ -8,12 +8,14 @@
 #include "gamewindow/ProcessSeam.h"
 #include "resources/resource.h"
 #include "tests/ui/UiTestSupport.h"
+#include "ui/MonitorArea.h"
 
 #include <gtest/gtest.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
 #include <algorithm>
+#include <optional>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -89,6 +91,21 @@ bool TrayIconShown(HWND owner) {
     return Shell_NotifyIconW(NIM_MODIFY, &probe) != FALSE;
 }
 
+// The one 1280 x 1024 monitor as Windows reports it: the work area less the
+// taskbar at the bottom, or what a test puts in g_monitor. Wine's own answer
+// stays what it was when the process started, before the taskbar showed.
+std::optional<MONITORINFO> g_monitor;
+
+BOOL WINAPI ReportMonitor(HMONITOR, LPMONITORINFO info) {
+    if (g_monitor) {
+        *info = *g_monitor;
+        return TRUE;
+    }
+    info->rcMonitor = RECT{0, 0, 1280, 1024};
+    info->rcWork = RECT{0, 0, 1280, ScreenRect(FindWindowW(L"Shell_TrayWnd", L"")).top};
+    return TRUE;
+}
+
 // The flags of the last process start, 1 for one with arguments.
 DWORD g_startFlags = 0;
 
@@ -104,12 +121,14 @@ protected:
     static void SetUpTestSuite() {
         RunLoginStep = [](HWND) { return std::wstring(L"about:blank"); };
         processseam::createProcess = RecordProcessStart;
+        monitorarea::getMonitorInfo = ReportMonitor;
         SHCreateDirectoryExW(nullptr, (GetDataDir() + L"res").c_str(), nullptr);
         WriteSetting(L"Setting", L"screentoggle", L"Ctrl+Shift+A");
         WriteSetting(L"Setting", L"fullscreen", L"");
     }
 
     void SetUp() override {
+        g_monitor.reset();
         ASSERT_TRUE(dialog_.Create(IDD_LANDER_Q7_DIALOG, nullptr));
         window_ = dialog_.m_hWnd;
         RECT taskbar = ScreenRect(FindWindowW(L"Shell_TrayWnd", L""));
@@ -172,6 +191,39 @@ TEST_F(GameWindowTest, OpensMaximisedWithItsStripButtonsViewTrayIconAndHotkeys) 
     EXPECT_FALSE(RegisterHotKey(probe.m_hWnd, 1, MOD_CONTROL | MOD_SHIFT, 'A'));
     EXPECT_FALSE(RegisterHotKey(probe.m_hWnd, 2, 0, VK_F5));
     EXPECT_TRUE(RegisterHotKey(probe.m_hWnd, 3, 0, VK_F11));
+}
+
+TEST_F(GameWindowTest, FitsTheWorkAreaOfItsMonitorWhereverTheTaskbarSits) {
+    // Monitor, work area, and the maximised window: the taskbar on each side,
+    // hidden, on a second monitor left of the first, and an empty work area.
+    const RECT cases[][3] = {
+        {{0, 0, 1280, 1024}, {62, 0, 1280, 1024}, {62, 0, 1280, 1024}},
+        {{0, 0, 1280, 1024}, {0, 40, 1280, 1024}, {0, 40, 1280, 1024}},
+        {{0, 0, 1280, 1024}, {0, 0, 1218, 1024}, {0, 0, 1218, 1024}},
+        {{0, 0, 1280, 1024}, {0, 0, 1280, 1024}, {0, 0, 1280, 1024}},
+        {{-1280, 0, 0, 1024}, {-1280, 0, 0, 984}, {-1280, 0, 0, 984}},
+        {{0, 0, 1280, 1024}, {0, 1024, 1280, 1024}, {0, 0, 1280, 1024}},
+    };
+    for (const auto& [monitor, work, maximised] : cases) {
+        g_monitor = MONITORINFO{sizeof(MONITORINFO), monitor, work, 0};
+        Send(WM_SETTINGCHANGE, SPI_SETWORKAREA);
+        int width = maximised.right - maximised.left;
+        EXPECT_EQ(maximised, ScreenRect(window_)) << work.left << "," << work.top;
+        EXPECT_EQ((RECT{0, 30, width, maximised.bottom - maximised.top}), ChildRect());
+        EXPECT_EQ((RECT{width - 28, 3, width, 29}), ChildRect(IDC_BTN_CLOSE));
+        Send(WM_COMMAND, IDC_BTN_FULLSCREEN);
+        EXPECT_EQ(monitor, ScreenRect(window_));
+        Send(WM_COMMAND, IDCANCEL);
+        EXPECT_EQ(maximised, ScreenRect(window_));
+    }
+    // A window hidden by the boss key stays hidden, where it was.
+    g_monitor->rcWork = RECT{0, 0, 1280, 900};
+    Send(WM_SETTINGCHANGE, SPI_SETWORKAREA);
+    Send(WM_COMMAND, IDC_BTN_BOSSKEY);
+    g_monitor->rcWork = RECT{0, 0, 1280, 800};
+    Send(WM_SETTINGCHANGE, SPI_SETWORKAREA);
+    EXPECT_FALSE(IsWindowVisible(window_));
+    EXPECT_EQ((RECT{0, 0, 1280, 900}), ScreenRect(window_));
 }
 
 TEST_F(GameWindowTest, LayoutsFullScreenAndWhatTheFrameIsTold) {
@@ -322,6 +374,8 @@ TEST_F(GameWindowTest, QuestionsAnsweredNoChangeNothingAndYesEnds) {
     Send(WM_COMMAND, ID_TRAY_EXIT);
     EXPECT_FALSE(TrayIconShown(window_));
     EXPECT_TRUE(first.got.empty());
+    Send(RegisterWindowMessageW(L"TaskbarCreated"), 0);
+    EXPECT_FALSE(TrayIconShown(window_)) << "a restarted taskbar got the removed icon back";
 }
 
 } // namespace
