@@ -19,8 +19,12 @@ struct FeatureValue {
 const FeatureValue kFeatures[] = {{L"FEATURE_BROWSER_EMULATION", 11001},
                                   {L"FEATURE_GPU_RENDERING", 1}};
 
+std::wstring FeatureKey(const FeatureValue& feature) {
+    return std::wstring(kFeatureControl) + feature.feature;
+}
+
 void EnsureValue(const FeatureValue& feature, const std::wstring& exeName) {
-    std::wstring path = std::wstring(kFeatureControl) + feature.feature;
+    std::wstring path = FeatureKey(feature);
     HKEY raw = nullptr;
     if (RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                         KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &raw, nullptr) != ERROR_SUCCESS)
@@ -51,9 +55,9 @@ void RemoveBrowserEngineMode(const std::wstring& exeName) {
     if (exeName.empty())
         return;
     for (const FeatureValue& feature : kFeatures) {
-        std::wstring path = std::wstring(kFeatureControl) + feature.feature;
         HKEY raw = nullptr;
-        if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_SET_VALUE, &raw) != ERROR_SUCCESS)
+        if (RegOpenKeyExW(HKEY_CURRENT_USER, FeatureKey(feature).c_str(), 0, KEY_SET_VALUE, &raw) !=
+            ERROR_SUCCESS)
             continue;
         fw::UniqueRegKey key(raw);
         RegDeleteValueW(key.Get(), exeName.c_str());

@@ -97,7 +97,7 @@ void UninstallRemove(const std::wstring& commandLine) {
         if (!folder->empty() && IsDirEmpty(*folder))
             RecycleAndNotify(*folder);
 
-    RemoveBrowserEngineMode(installed.substr(installed.rfind(L'\\') + 1));
+    RemoveBrowserEngineMode(fw::FileNameOf(installed));
     RemoveUninstallEntry(HKEY_CURRENT_USER, installed);
     RemoveUninstallEntry(HKEY_LOCAL_MACHINE, installed);
 }

@@ -16,11 +16,12 @@ bool HasScheme(const std::wstring& url, const wchar_t* scheme) {
                                 static_cast<int>(length), TRUE) == CSTR_EQUAL;
 }
 
-} // namespace
-
+// An address of the http or https scheme, in any case.
 bool IsWebAddress(const std::wstring& url) {
     return HasScheme(url, L"http") || HasScheme(url, L"https");
 }
+
+} // namespace
 
 void OpenInDefaultBrowser(const std::wstring& url) {
     if (IsWebAddress(url))

@@ -16,9 +16,6 @@ using DebugOutputProc = void(WINAPI*)(LPCWSTR);
 extern ShellExecuteProc shellExecute;
 extern DebugOutputProc outputDebugString;
 
-// True for an address of the http or https scheme, in any case.
-bool IsWebAddress(const std::wstring& url);
-
 // Opens an http or https address with the shell's handler for it, the
 // player's default browser: verb "Open", the address as the file, no
 // parameters, owner or working directory, shown normally. The result is not

@@ -23,7 +23,10 @@ std::wstring ModulePath() {
 }
 
 std::wstring ModuleFileName() {
-    std::wstring path = ModulePath();
+    return FileNameOf(ModulePath());
+}
+
+std::wstring FileNameOf(const std::wstring& path) {
     size_t slash = path.find_last_of(L"\\/");
     return slash == std::wstring::npos ? path : path.substr(slash + 1);
 }

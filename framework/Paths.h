@@ -10,6 +10,8 @@ namespace fw {
 std::wstring ModulePath();
 // The running executable's file name, with and without its extension.
 std::wstring ModuleFileName();
+// The part of path after its last separator: the file's name.
+std::wstring FileNameOf(const std::wstring& path);
 std::wstring ModuleBaseName();
 
 // A shell special folder (CSIDL_*) of the current user; empty when the shell

@@ -1,5 +1,6 @@
 #include "framework/Wnd.h"
 
+#include "framework/MonitorArea.h"
 #include "framework/WinApp.h"
 
 #include <unordered_map>
@@ -113,8 +114,7 @@ bool CWnd::DestroyWindow() {
 }
 
 void CWnd::CenterWindow() {
-    RECT work{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    RECT work = monitorarea::WorkArea(m_hWnd);
     RECT window{};
     GetWindowRect(m_hWnd, &window);
     int x = work.left + (work.right - work.left - (window.right - window.left)) / 2;

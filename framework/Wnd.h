@@ -22,7 +22,8 @@ public:
     bool CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* windowName,
                   DWORD style, const RECT& rect, HWND parent, UINT id);
     bool DestroyWindow();
-    // Centres the window on the screen's work area, without activating it.
+    // Centres the window in the work area of its monitor, wherever the
+    // taskbar sits, without activating it.
     void CenterWindow();
 
     // Takes over an existing window's procedure; the original one becomes the

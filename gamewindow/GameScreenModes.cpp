@@ -4,9 +4,9 @@
 // button) and the refit after a restore from the taskbar.
 #include "gamewindow/Lander_Q7Dlg.h"
 
+#include "framework/MonitorArea.h"
 #include "gamewindow/CaptionButtons.h"
 #include "gamewindow/TitleStrip.h"
-#include "ui/MonitorArea.h"
 
 namespace {
 

@@ -15,7 +15,6 @@
 #include "ui/CustomMessageBox.h"
 #include "ui/ExitQuestion.h"
 #include "ui/MenbanDlg.h"
-#include "ui/MonitorArea.h"
 #include "ui/PngResource.h"
 
 #include <cwchar>
@@ -97,7 +96,7 @@ BOOL CLander_Q7Dlg::OnInitDialog() {
     else
         gameView_.reset();
 
-    monitorarea::CenterInWorkArea(m_hWnd);
+    CenterWindow();
     EnterMaximizedLayout();
 
     overlay_ = std::make_unique<CMenbanDlg>();
@@ -123,7 +122,7 @@ BOOL CLander_Q7Dlg::PreTranslateMessage(MSG* msg) {
 }
 
 LRESULT CLander_Q7Dlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == TaskbarCreatedMessage() && msg) {
+    if (msg != 0 && msg == TaskbarCreatedMessage()) {
         trayIcon_.AddAgain();
         return 0;
     }

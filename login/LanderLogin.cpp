@@ -9,7 +9,6 @@
 #include "login/ProcessExit.h"
 #include "resources/resource.h"
 #include "ui/ExitQuestion.h"
-#include "ui/MonitorArea.h"
 #include "ui/PngResource.h"
 #include "update/FileVersion.h"
 
@@ -45,7 +44,7 @@ BOOL CLanderLogin::OnInitDialog() {
     SetWindowLongW(m_hWnd, GWL_STYLE, GetWindowLongW(m_hWnd, GWL_STYLE) | WS_MINIMIZEBOX);
     // The main window is still hidden: the panel is centred in the work area
     // of its own monitor, clear of the taskbar wherever it sits.
-    monitorarea::CenterInWorkArea(m_hWnd);
+    CenterWindow();
 
     popup_ = std::make_unique<CLoginPopupDlg>(this);
     popup_->Create(IDD_LOGIN_POPUP, m_hWnd);

@@ -95,7 +95,6 @@ std::wstring RejectionOfDownload(const std::wstring& path) {
 // worker thread; complete is read by the pass once the worker has ended.
 struct Transfer {
     std::wstring url;
-    std::wstring cacheFolder;
     std::wstring cacheFile;
     CUpdateModule::FreeSpaceQuery freeSpace;
     long announced = 0;
@@ -129,8 +128,8 @@ void RunTransfer(Transfer& transfer, ExchangeProgress& progress) {
     // Checked before the cache file is even created. Room that cannot be
     // measured is not a reason to refuse.
     uint64_t freeBytes = 0;
-    if (transfer.freeSpace(transfer.cacheFolder, freeBytes) &&
-        LeavesTooLittleSpace(freeBytes, announced)) {
+    std::wstring cacheFolder = transfer.cacheFile.substr(0, transfer.cacheFile.rfind(L'\\') + 1);
+    if (transfer.freeSpace(cacheFolder, freeBytes) && LeavesTooLittleSpace(freeBytes, announced)) {
         progress.Log(fw::FormatString(L"ERROR!Not enough disk space,%lu MB free,exit",
                                       static_cast<unsigned long>(freeBytes / (1024 * 1024))));
         return;
@@ -177,7 +176,6 @@ void CUpdateModule::DownloadUpdate(const std::wstring& url) {
     WriteUpdateLog(L"ExcuUpdate,URL=" + url);
     auto transfer = std::make_shared<Transfer>();
     transfer->url = url;
-    transfer->cacheFolder = cacheFolder_;
     transfer->cacheFile = cacheFile_;
     transfer->freeSpace = freeSpace_;
     if (!RunServiceExchange([transfer](ExchangeProgress& p) { RunTransfer(*transfer, p); }) ||

@@ -119,7 +119,6 @@ CUpdateModule::CUpdateModule(const std::wstring& fileName, const std::wstring& d
     std::wstring cacheFolder = appData + L"\\cache";
     if (!fw::PathExists(cacheFolder))
         CreateDirectoryW(cacheFolder.c_str(), nullptr);
-    cacheFolder_ = cacheFolder + L"\\";
     cacheFile_ = cacheFolder + fileName;
     // Every pass starts without a partial download.
     if (fw::PathExists(cacheFile_))

@@ -67,7 +67,6 @@ public:
 
 private:
     std::wstring checkAddress_;
-    std::wstring cacheFolder_;
     std::wstring cacheFile_;
     std::wstring installFile_;
     std::wstring dataFolder_;

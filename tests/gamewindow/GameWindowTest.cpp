@@ -3,12 +3,12 @@
 #include "gamewindow/Lander_Q7Dlg.h"
 
 #include "app/Settings.h"
+#include "framework/MonitorArea.h"
 #include "gamewindow/GameMessages.h"
 #include "gamewindow/LoginStep.h"
 #include "gamewindow/ProcessSeam.h"
 #include "resources/resource.h"
 #include "tests/ui/UiTestSupport.h"
-#include "ui/MonitorArea.h"
 
 #include <gtest/gtest.h>
 #include <shellapi.h>

@@ -2,7 +2,7 @@
 // work area (the monitor less the taskbar and other docked bars, wherever
 // they sit) and the whole monitor. The monitor is asked through a replaceable
 // function pointer, GetMonitorInfoW by default, so that tests can put the
-// taskbar on any side.
+// taskbar on any side. CWnd::CenterWindow centres in WorkArea.
 #pragma once
 
 #include <windows.h>
@@ -19,8 +19,5 @@ RECT WorkArea(HWND window);
 
 // The whole monitor the window is on.
 RECT MonitorArea(HWND window);
-
-// Moves the window, unsized and unactivated, to the middle of WorkArea.
-void CenterInWorkArea(HWND window);
 
 } // namespace monitorarea

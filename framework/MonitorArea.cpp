@@ -1,4 +1,4 @@
-#include "ui/MonitorArea.h"
+#include "framework/MonitorArea.h"
 
 namespace monitorarea {
 
@@ -27,15 +27,6 @@ RECT WorkArea(HWND window) {
 
 RECT MonitorArea(HWND window) {
     return MonitorOf(window).rcMonitor;
-}
-
-void CenterInWorkArea(HWND window) {
-    RECT area = WorkArea(window);
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    int x = area.left + (area.right - area.left - (rect.right - rect.left)) / 2;
-    int y = area.top + (area.bottom - area.top - (rect.bottom - rect.top)) / 2;
-    SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 } // namespace monitorarea
